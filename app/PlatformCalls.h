@@ -1,0 +1,62 @@
+// PlatformCalls: every Windows function the demo calls, reached through one table.
+// The program runs with the real functions; a test puts its own in place of any of them to
+// record the call and its arguments, or to make it fail, then puts the real one back.
+#pragma once
+
+#include <windows.h>
+#include <mmsystem.h>
+#include <ddraw.h>
+
+struct PlatformCalls {
+    // USER32: window, message loop, messages.
+    decltype(&::RegisterClassA) RegisterClassA;
+    decltype(&::CreateWindowExA) CreateWindowExA;
+    decltype(&::ShowWindow) ShowWindow;
+    decltype(&::UpdateWindow) UpdateWindow;
+    decltype(&::ShowCursor) ShowCursor;
+    decltype(&::PeekMessageA) PeekMessageA;
+    decltype(&::GetMessageA) GetMessageA;
+    decltype(&::TranslateMessage) TranslateMessage;
+    decltype(&::DispatchMessageA) DispatchMessageA;
+    decltype(&::DefWindowProcA) DefWindowProcA;
+    decltype(&::PostMessageA) PostMessageA;
+    decltype(&::PostQuitMessage) PostQuitMessage;
+    decltype(&::GetSystemMetrics) GetSystemMetrics;
+    decltype(&::SetWindowPos) SetWindowPos;
+    decltype(&::MessageBoxA) MessageBoxA;
+    decltype(&::LoadIconA) LoadIconA;
+    decltype(&::LoadCursorA) LoadCursorA;
+    decltype(&::GetDC) GetDC;
+    decltype(&::ReleaseDC) ReleaseDC;
+    decltype(&::GetClientRect) GetClientRect;
+    decltype(&::ClientToScreen) ClientToScreen;
+
+    // GDI32.
+    decltype(&::GetStockObject) GetStockObject;
+    decltype(&::GetDeviceCaps) GetDeviceCaps;
+    decltype(&::StretchDIBits) StretchDIBits;
+    decltype(&::SetBkMode) SetBkMode;
+    decltype(&::SetTextColor) SetTextColor;
+    decltype(&::TextOutA) TextOutA;
+
+    // DDRAW.
+    decltype(&::DirectDrawCreate) DirectDrawCreate;
+
+    // WINMM.
+    decltype(&::timeGetTime) timeGetTime;
+    decltype(&::mciSendStringA) mciSendStringA;
+
+    // KERNEL32.
+    decltype(&::GetTempPathA) GetTempPathA;
+    decltype(&::GlobalAlloc) GlobalAlloc;
+    decltype(&::GlobalLock) GlobalLock;
+    decltype(&::GlobalHandle) GlobalHandle;
+    decltype(&::GlobalUnlock) GlobalUnlock;
+    decltype(&::GlobalFree) GlobalFree;
+};
+
+// The table of the real functions; never changed by the program itself.
+extern const PlatformCalls realPlatformCalls;
+
+// The table the program calls through. Starts as a copy of realPlatformCalls.
+extern PlatformCalls platform;

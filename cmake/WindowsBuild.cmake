@@ -1,0 +1,52 @@
+# The Windows build: the demo, its data file, and the tests that run under Wine.
+include(ExternalProject)
+enable_language(RC)
+
+# The .exe must run with no MinGW DLL beside it.
+add_link_options(-static)
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(ZORV2_32_BIT ON)
+endif()
+
+file(GLOB ZORV2_CORE_SOURCES CONFIGURE_DEPENDS
+    app/*.cpp scene/*.cpp display/*.cpp datafile/*.cpp music/*.cpp)
+list(REMOVE_ITEM ZORV2_CORE_SOURCES ${CMAKE_SOURCE_DIR}/app/WinMain.cpp)
+add_library(zorv2_core STATIC ${ZORV2_CORE_SOURCES})
+target_include_directories(zorv2_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(zorv2_core PUBLIC ddraw dxguid winmm gdi32 user32 kernel32)
+
+add_executable(Zorv2Demo WIN32 app/WinMain.cpp resources/Zorv2Demo.rc)
+target_link_libraries(Zorv2Demo PRIVATE zorv2_core)
+set_target_properties(Zorv2Demo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/demo)
+
+# The content tools run on the build machine, so they are built with its own compiler.
+ExternalProject_Add(host_tools
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools
+    BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
+    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE= -DCMAKE_C_COMPILER=gcc -DCMAKE_CXX_COMPILER=g++
+               -DCMAKE_BUILD_TYPE=Release
+    INSTALL_COMMAND ""
+    BUILD_ALWAYS ON
+    BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/host-tools/wadtool)
+set(ZORV2_WADTOOL ${CMAKE_BINARY_DIR}/host-tools/wadtool)
+
+# The demo reads Varev1.WAD from its working directory: pack it beside the .exe.
+set(ZORV2_ASSETS ball.bmp star.bmp logo.bmp Zorvd.mid)
+list(TRANSFORM ZORV2_ASSETS PREPEND ${CMAKE_SOURCE_DIR}/assets/ OUTPUT_VARIABLE ZORV2_ASSET_FILES)
+set(ZORV2_DATA_FILE ${CMAKE_BINARY_DIR}/demo/Varev1.WAD)
+add_custom_command(OUTPUT ${ZORV2_DATA_FILE}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/demo
+    COMMAND ${ZORV2_WADTOOL} pack ${ZORV2_DATA_FILE} ${ZORV2_ASSET_FILES}
+    DEPENDS host_tools ${ZORV2_ASSET_FILES}
+    COMMENT "Packing Varev1.WAD")
+add_custom_target(data_file ALL DEPENDS ${ZORV2_DATA_FILE})
+
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# Every test program runs under Wine, in a prefix of this build's own.
+set(ZORV2_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/cmake/wine-run ${ZORV2_WINEPREFIX})
+add_subdirectory(tests)

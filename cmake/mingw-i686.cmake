@@ -1,0 +1,5 @@
+# MinGW-w64 i686 with POSIX threads: compiled to prove the 32-bit build, never run here.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86)
+set(MINGW_TRIPLET i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -1,0 +1,38 @@
+// Display: the DirectDraw device of one display mode, windowed or exclusive full screen,
+// with its primary surface, one back buffer and (windowed) the clipper bound to the window.
+#pragma once
+
+#include <cstdint>
+
+#include <windows.h>
+#include <ddraw.h>
+
+#include "app/ResultCode.h"
+#include "display/Surface.h"
+
+// Set by the Display set-ups; kept when a Display is released.
+extern int32_t ScreenWidth;
+extern int32_t ScreenHeight;
+extern int32_t ScreenBitsPerPixel;
+
+// The DirectDraw object of the current Display; null when there is none.
+extern IDirectDraw2 *directDraw;
+
+class Display {
+  public:
+    Display();
+
+    ResultCode setFullScreen(HWND window, int32_t width, int32_t height, int32_t bitsPerPixel,
+                             int32_t standardVga);
+    ResultCode setWindowed(HWND window, int32_t width, int32_t height);
+    // Waits for the vertical blank (when asked) and shows the back buffer.
+    void present(int32_t waitForVerticalBlank);
+    void restoreLost();
+    void release();
+
+    IDirectDrawClipper *clipper;
+    Surface *primary;
+    Surface *backBuffer;
+    int32_t fullScreen;
+    HWND window;
+};

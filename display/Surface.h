@@ -1,0 +1,53 @@
+// Surface: one DirectDraw surface and, for a sprite, the 8-bit image loaded into it.
+// The same class serves the primary surface, the back buffer and the three sprites.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+#include <windows.h>
+#include <ddraw.h>
+
+#include "app/ResultCode.h"
+
+// Where Surface::create asks DirectDraw to put a new surface.
+enum MemoryKind : uint32_t {
+    MEMORY_SYSTEM = 256,
+    MEMORY_VIDEO = 257,
+    MEMORY_ANY = 258,
+};
+
+class Surface {
+  public:
+    Surface();
+
+    // Reads a BMP from stream, positioned at its first byte; null stands for a missing file.
+    ResultCode loadBitmap(FILE *stream);
+    // Makes a width x height offscreen surface through the DirectDraw object.
+    ResultCode create(uint32_t kind);
+    HRESULT setColorKey(DWORD key);
+    // Draws the loaded image onto the surface with its top-left corner at (x, y).
+    void drawImage(int32_t x, int32_t y);
+    HRESULT fill(DWORD colour);
+    // Colour-keyed (or not) fast blit of the whole image onto destination, clipped to clipRect.
+    void blitTo(int32_t x, int32_t y, int32_t useColorKey, Surface *destination);
+    void restoreImage();
+    HRESULT getDC();
+    void drawText(int32_t x, int32_t y, const char *text, COLORREF colour);
+    HRESULT releaseDC();
+
+    int32_t x;
+    int32_t y;
+    int32_t width;
+    int32_t height;
+    BITMAPINFO *imageInfo;
+    void *imageBits;
+    RECT clipRect;
+    RECT sourceRect;
+    HDC dc;
+    IDirectDrawSurface *surface;
+    DDSURFACEDESC surfaceDesc;
+};
+
+// Clips a blit of source placed at (x, y) to clip; x, y and source are changed in place.
+void clipToRect(int32_t &x, int32_t &y, RECT &source, const RECT &clip);

@@ -1,0 +1,44 @@
+// The demo's process-wide state and the operations that build it, rebuild it and draw it.
+#pragma once
+
+#include <cstdint>
+
+#include <windows.h>
+
+#include "scene/FrameCounter.h"
+
+class Display;
+class MidiPlayer;
+class DataFile;
+class Surface;
+
+struct Star {
+    int32_t x;
+    int32_t y;
+};
+
+constexpr int BALL_COUNT = 3;
+constexpr int STAR_COUNT = 60;
+
+extern Display *currentDisplay;
+extern MidiPlayer *midiPlayer;
+extern DataFile *dataFile;
+extern Surface *ballSprite;
+extern Surface *starSprite;
+extern Surface *logoSprite;
+extern FrameCounter frameCounter;
+extern int fullScreenNext;
+extern int32_t ballX[BALL_COUNT];
+extern int32_t ballY[BALL_COUNT];
+extern int32_t ballDX[BALL_COUNT];
+extern int32_t ballDY[BALL_COUNT];
+extern int32_t logoX;
+extern Star stars[STAR_COUNT];
+
+// Opens the data file, starts the music, builds the first (windowed) display and the sprites,
+// and scatters the stars. False after a failure that has been shown to the user.
+bool startScene();
+// Replaces the Display with one of the other mode and reloads the sprites.
+void toggleDisplayMode();
+// Moves everything one step and draws and presents one frame.
+void renderFrame();
