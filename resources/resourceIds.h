@@ -1,0 +1,4 @@
+// Numbers of the program's resources, shared by the resource script and the code.
+#pragma once
+
+#define IDI_APPLICATION_ICON 101
