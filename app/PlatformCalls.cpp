@@ -2,13 +2,15 @@
 #include "app/PlatformCalls.h"
 
 const PlatformCalls realPlatformCalls = {
-    ::RegisterClassA,  ::CreateWindowExA, ::ShowWindow,      ::UpdateWindow,     ::ShowCursor,
-    ::PeekMessageA,    ::GetMessageA,     ::TranslateMessage, ::DispatchMessageA, ::DefWindowProcA,
-    ::PostMessageA,    ::PostQuitMessage, ::GetSystemMetrics, ::SetWindowPos,     ::MessageBoxA,
-    ::LoadIconA,       ::LoadCursorA,     ::GetDC,            ::ReleaseDC,        ::GetClientRect,
-    ::ClientToScreen,  ::GetStockObject,  ::GetDeviceCaps,    ::StretchDIBits,    ::SetBkMode,
-    ::SetTextColor,    ::TextOutA,        ::DirectDrawCreate, ::timeGetTime,      ::mciSendStringA,
-    ::GetTempPathA,    ::GlobalAlloc,     ::GlobalLock,       ::GlobalHandle,     ::GlobalUnlock,
+    ::RegisterClassA,   ::CreateWindowExA, ::ShowWindow,     ::UpdateWindow,
+    ::ShowCursor,       ::PeekMessageA,    ::GetMessageA,    ::TranslateMessage,
+    ::DispatchMessageA, ::DefWindowProcA,  ::PostMessageA,   ::PostQuitMessage,
+    ::GetSystemMetrics, ::SetWindowPos,    ::MessageBoxA,    ::LoadIconA,
+    ::LoadCursorA,      ::GetDC,           ::ReleaseDC,      ::GetClientRect,
+    ::ClientToScreen,   ::wsprintfA,       ::GetStockObject, ::GetDeviceCaps,
+    ::StretchDIBits,    ::SetBkMode,       ::SetTextColor,   ::TextOutA,
+    ::DirectDrawCreate, ::timeGetTime,     ::mciSendStringA, ::GetTempPathA,
+    ::GlobalAlloc,      ::GlobalLock,      ::GlobalHandle,   ::GlobalUnlock,
     ::GlobalFree,
 };
 

@@ -30,6 +30,7 @@ struct PlatformCalls {
     decltype(&::ReleaseDC) ReleaseDC;
     decltype(&::GetClientRect) GetClientRect;
     decltype(&::ClientToScreen) ClientToScreen;
+    decltype(&::wsprintfA) wsprintfA;
 
     // GDI32.
     decltype(&::GetStockObject) GetStockObject;
