@@ -30,6 +30,7 @@ struct PlatformCalls {
     decltype(&::ReleaseDC) ReleaseDC;
     decltype(&::GetClientRect) GetClientRect;
     decltype(&::ClientToScreen) ClientToScreen;
+    decltype(&::OffsetRect) OffsetRect;
     decltype(&::wsprintfA) wsprintfA;
 
     // GDI32.
@@ -46,6 +47,7 @@ struct PlatformCalls {
     // WINMM.
     decltype(&::timeGetTime) timeGetTime;
     decltype(&::mciSendStringA) mciSendStringA;
+    decltype(&::timeBeginPeriod) timeBeginPeriod;
 
     // KERNEL32.
     decltype(&::GetTempPathA) GetTempPathA;
@@ -54,6 +56,12 @@ struct PlatformCalls {
     decltype(&::GlobalHandle) GlobalHandle;
     decltype(&::GlobalUnlock) GlobalUnlock;
     decltype(&::GlobalFree) GlobalFree;
+    decltype(&::QueryPerformanceCounter) QueryPerformanceCounter;
+    decltype(&::QueryPerformanceFrequency) QueryPerformanceFrequency;
+    decltype(&::CreateWaitableTimerExW) CreateWaitableTimerExW;
+    decltype(&::SetWaitableTimer) SetWaitableTimer;
+    decltype(&::WaitForSingleObject) WaitForSingleObject;
+    decltype(&::Sleep) Sleep;
 };
 
 // The table of the real functions; never changed by the program itself.
