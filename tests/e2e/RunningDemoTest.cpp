@@ -1,0 +1,114 @@
+// The running demo as a user sees it: the scene moving in the window, the frame rate at the
+// top-left, and the tune copied out to the temporary folder.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "DemoProcess.h"
+#include "FrameRateReader.h"
+#include "Keyboard.h"
+#include "ScreenCapture.h"
+#include "WorkFolder.h"
+
+namespace {
+
+constexpr DWORD WINDOW_TIMEOUT_MS = 20000;
+constexpr DWORD EXIT_TIMEOUT_MS = 10000;
+
+// Starts the demo beside its data file and, after the test, ends it with Escape.
+class RunningDemo : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(demo.start(folderFromEnvironment("ZORV2_DEMO_DIR")));
+        window = demo.waitForMainWindow(WINDOW_TIMEOUT_MS);
+        ASSERT_NE(window, nullptr);
+    }
+
+    void TearDown() override {
+        if (!window) {
+            return;
+        }
+        pressKey(window, VK_ESCAPE);
+        DWORD exitCode = 0xDEAD;
+        ASSERT_TRUE(demo.waitForExit(EXIT_TIMEOUT_MS, exitCode));
+        EXPECT_EQ(exitCode, 0u);
+    }
+
+    Capture captureWindow() {
+        RECT rect;
+        GetWindowRect(window, &rect);
+        return captureScreen(rect);
+    }
+
+    DemoProcess demo;
+    HWND window = nullptr;
+};
+
+int countNonBlack(const Capture &capture, const RECT &area) {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            count += capture.at(x, y) != 0;
+        }
+    }
+    return count;
+}
+
+TEST_F(RunningDemo, ShowsTheMovingSceneAndItsFrameRate) {
+    Sleep(3500); // the rate is first measured over a full second after the start
+    Capture first = captureWindow();
+    Sleep(300);
+    Capture second = captureWindow();
+    std::string folder = makeWorkFolder("RunningDemo");
+    saveBmp(first, folder + "\\first.bmp");
+    saveBmp(second, folder + "\\second.bmp");
+
+    int rate = readFrameRate(first);
+    // The display keeps its pace near the refresh rate: tens of frames, not hundreds.
+    EXPECT_GE(rate, 30) << "Frame Rate text not found or too slow; see " << folder;
+    EXPECT_LE(rate, 90);
+
+    EXPECT_NE(first.pixels, second.pixels) << "the picture did not move";
+    const RECT whole = {0, 0, 640, 480};
+    int lit = countNonBlack(first, whole);
+    EXPECT_GT(lit, 2000) << "stars, balls and logo should light a good part of the screen";
+    EXPECT_LT(lit, 640 * 480 / 2) << "the background is black";
+}
+
+// The size and position of entry name in the data file at path, read from its directory.
+bool findEntry(const std::vector<char> &wad, const char *name, uint32_t &offset, uint32_t &size) {
+    auto word = [&wad](size_t at) {
+        uint32_t value;
+        std::memcpy(&value, &wad[at], 4);
+        return value;
+    };
+    uint32_t directory = word(wad.size() - 8);
+    uint32_t count = word(directory + 7);
+    for (uint32_t i = 0; i < count; ++i) {
+        size_t record = directory + 11 + size_t(i) * 272;
+        if (lstrcmpiA(&wad[record], name) == 0) {
+            offset = word(record + 256);
+            size = word(record + 264);
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(RunningDemo, CopiesTheTuneToTheTemporaryFolderByteForByte) {
+    std::vector<char> wad = readFile(folderFromEnvironment("ZORV2_DEMO_DIR") + "\\Varev1.WAD");
+    uint32_t offset = 0, size = 0;
+    ASSERT_TRUE(findEntry(wad, "Zorvd.mid", offset, size));
+
+    char temporary[MAX_PATH];
+    GetTempPathA(MAX_PATH, temporary);
+    std::vector<char> copy = readFile(std::string(temporary) + "Zorvd.mid");
+
+    ASSERT_EQ(copy.size(), size);
+    EXPECT_TRUE(std::equal(copy.begin(), copy.end(), wad.begin() + offset));
+}
+
+} // namespace

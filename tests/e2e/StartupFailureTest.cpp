@@ -1,0 +1,82 @@
+// A start-up that cannot find or read its data file shows one message box, captioned "Error!",
+// with the reason, and ends with exit code 0 once the user confirms it.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "DemoProcess.h"
+#include "Keyboard.h"
+#include "WorkFolder.h"
+
+namespace {
+
+constexpr DWORD BOX_TIMEOUT_MS = 20000;
+constexpr DWORD EXIT_TIMEOUT_MS = 10000;
+
+struct FailureCase {
+    const char *name;
+    // What the working directory holds as Varev1.WAD; null for no file at all.
+    std::vector<char> (*dataFile)();
+    const char *expectedText;
+};
+
+std::vector<char> realDataFile() {
+    return readFile(folderFromEnvironment("ZORV2_DEMO_DIR") + "\\Varev1.WAD");
+}
+
+std::vector<char> withHeaderNotEndedByNul() {
+    std::vector<char> bytes = realDataFile();
+    bytes[7] = 'X'; // the header magic must end in a NUL
+    return bytes;
+}
+
+std::vector<char> withTrailerPointingAway() {
+    std::vector<char> bytes = realDataFile();
+    bytes[bytes.size() - 8] = 0; // the directory position now points into the entries
+    bytes[bytes.size() - 7] = 0;
+    bytes[bytes.size() - 6] = 0;
+    bytes[bytes.size() - 5] = 0;
+    return bytes;
+}
+
+std::vector<char> emptyFile() {
+    return {};
+}
+
+const FailureCase failures[] = {
+    {"NoDataFile", nullptr, "File not found!"},
+    {"EmptyDataFile", emptyFile, "File header invalid or corrupt!"},
+    {"BadHeader", withHeaderNotEndedByNul, "File header invalid or corrupt!"},
+    {"BadDirectory", withTrailerPointingAway, "Data file directory missing or corrupt!"},
+};
+
+class StartupFailure : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(StartupFailure, ShowsOneMessageBoxAndEndsWithExitCodeZero) {
+    const FailureCase &failure = GetParam();
+    std::string folder = makeWorkFolder(failure.name);
+    if (failure.dataFile) {
+        writeFile(folder + "\\Varev1.WAD", failure.dataFile());
+    }
+
+    DemoProcess demo;
+    ASSERT_TRUE(demo.start(folder));
+    HWND box = demo.waitForWindowTitled("Error!", BOX_TIMEOUT_MS);
+    ASSERT_NE(box, nullptr) << "no message box captioned \"Error!\"";
+    Sleep(500); // a second box, if the demo wrongly showed one, would be up by now
+    EXPECT_EQ(countWindowsTitled(demo.processId(), "Error!"), 1);
+    EXPECT_EQ(messageBoxText(box), failure.expectedText);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), FindWindowA(DEMO_WINDOW_CLASS, nullptr))
+        << "the message box is owned by the demo's window";
+
+    pressKey(box, VK_RETURN);
+    DWORD exitCode = 0xDEAD;
+    ASSERT_TRUE(demo.waitForExit(EXIT_TIMEOUT_MS, exitCode)) << "the demo went on after the box";
+    EXPECT_EQ(exitCode, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(DataFile, StartupFailure, ::testing::ValuesIn(failures),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,0 +1,47 @@
+// Fresh folders and whole-file reads and writes for the end-to-end tests.
+#include "WorkFolder.h"
+
+#include <fstream>
+#include <iterator>
+
+#include <windows.h>
+
+#include "DemoProcess.h"
+
+namespace {
+
+// Deletes the files of folder (the tests make no subfolders).
+void emptyFolder(const std::string &folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            DeleteFileA((folder + "\\" + found.cFileName).c_str());
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+} // namespace
+
+std::string makeWorkFolder(const std::string &name) {
+    std::string root = folderFromEnvironment("ZORV2_E2E_WORK_DIR");
+    CreateDirectoryA(root.c_str(), nullptr);
+    std::string folder = root + "\\" + name;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    emptyFolder(folder);
+    return folder;
+}
+
+void writeFile(const std::string &path, const std::vector<char> &bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<char> readFile(const std::string &path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::vector<char>(std::istreambuf_iterator<char>(file), {});
+}
