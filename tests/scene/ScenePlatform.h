@@ -1,0 +1,63 @@
+// ScenePlatform: recording stand-ins for the window, message-box, MCI, temporary-path, text and
+// screen calls that the scene makes through the platform table.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+struct MessageBoxCall {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+
+struct WindowPosCall {
+    HWND window;
+    HWND insertAfter;
+    int x;
+    int y;
+    int width;
+    int height;
+    UINT flags;
+};
+
+struct TextOutCall {
+    HDC dc;
+    int x;
+    int y;
+    std::string text;
+};
+
+// What the stand-ins answer, and what they were asked, in the order asked.
+struct SceneCallRecord {
+    // Answers.
+    int screenWidth = 1024;
+    int screenHeight = 768;
+    int desktopBitsPerPixel = 32;
+    int failingMciCommand = 0;      // 1-based number of the mciSendStringA call that fails
+    std::string temporaryDirectory; // what GetTempPathA reports
+    DWORD now = 0;                  // what timeGetTime reports
+
+    // Requests.
+    std::vector<std::string> calls; // every stand-in's name, in call order
+    std::vector<MessageBoxCall> messageBoxes;
+    std::vector<int> quitCodes;
+    std::vector<WindowPosCall> windowPositions;
+    std::vector<std::string> mciCommands;
+    std::vector<TextOutCall> texts;
+    std::vector<int> backgroundModes;
+    std::vector<COLORREF> textColours;
+    int imageDraws = 0; // StretchDIBits calls
+};
+
+extern SceneCallRecord sceneCalls;
+
+// Clears the record and puts every stand-in into the platform table. Use under a
+// PlatformCallsGuard, which puts the real functions back.
+void installScenePlatform();
+
+// The index in sceneCalls.calls of the first call named name; -1 when there is none.
+int firstCallIndex(const std::string &name);
