@@ -1,0 +1,75 @@
+// MidiPlayer::extract: copies the tune, byte for byte, to a file in the temporary directory.
+#include "music/MidiPlayer.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "app/PlatformCalls.h"
+
+namespace {
+
+constexpr DWORD TEMP_PATH_CAPACITY = 520;
+
+// Writes "<temporary directory>\<entryName>" into path. The directory already ends in a
+// backslash, so two stand before the name; Windows reads them as one. False when the system
+// names no temporary directory or the whole path would not fit the buffer.
+bool buildTempPath(const char *entryName, char (&path)[TEMP_PATH_CAPACITY]) {
+    path[0] = '\0';
+    DWORD reported = platform.GetTempPathA(TEMP_PATH_CAPACITY, path);
+    // 0 is a failure; a length of the capacity or more is the size it would need, unwritten.
+    if (reported == 0 || reported >= TEMP_PATH_CAPACITY) {
+        return false;
+    }
+    size_t directoryLength = strnlen(path, TEMP_PATH_CAPACITY);
+    size_t nameLength = strlen(entryName);
+    if (directoryLength + 1 + nameLength + 1 > TEMP_PATH_CAPACITY) {
+        return false;
+    }
+    path[directoryLength] = '\\';
+    memcpy(path + directoryLength + 1, entryName, nameLength + 1);
+    return true;
+}
+
+// Copies up to size bytes from source to target, one byte per read and per write. Stops where
+// source ends, so no byte is written that was not read. False when a write fails.
+bool copyBytes(FILE *source, FILE *target, int32_t size) {
+    if (source == nullptr) {
+        return true;
+    }
+    for (int32_t i = 0; i < size; ++i) {
+        unsigned char byte;
+        if (fread(&byte, 1, 1, source) != 1) {
+            break;
+        }
+        if (fwrite(&byte, 1, 1, target) != 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+ResultCode MidiPlayer::extract(const char *entryName, FILE *source, int32_t size) {
+    char path[TEMP_PATH_CAPACITY];
+    if (!buildTempPath(entryName, path)) {
+        return RC_FILE_CREATE_FAILED;
+    }
+    size_t pathSize = strlen(path) + 1;
+    char *copy = static_cast<char *>(malloc(pathSize));
+    if (copy == nullptr) {
+        return RC_FILE_CREATE_FAILED;
+    }
+    memcpy(copy, path, pathSize);
+    free(tempPath);
+    tempPath = copy;
+
+    FILE *target = fopen(tempPath, "wb");
+    if (target == nullptr) {
+        return RC_FILE_CREATE_FAILED;
+    }
+    bool written = copyBytes(source, target, size);
+    // The last bytes reach the disk only on close, so a full disk may show up only here.
+    bool closed = fclose(target) == 0;
+    return written && closed ? RC_SUCCESS : RC_FILE_CREATE_FAILED;
+}
