@@ -8,6 +8,7 @@
 #include <ddraw.h>
 
 #include "app/ResultCode.h"
+#include "display/FramePacer.h"
 #include "display/Surface.h"
 
 // Set by the Display set-ups; kept when a Display is released.
@@ -35,4 +36,6 @@ class Display {
     Surface *backBuffer;
     int32_t fullScreen;
     HWND window;
+    // Keeps the frames a refresh period apart where the vertical-blank wait returns at once.
+    FramePacer pacer;
 };

@@ -47,6 +47,8 @@ class Surface {
     HDC dc;
     IDirectDrawSurface *surface;
     DDSURFACEDESC surfaceDesc;
+    // Size in bytes of the imageBits block; drawing checks the image's rows fit into it.
+    DWORD imageBitsSize;
 };
 
 // Clips a blit of source placed at (x, y) to clip; x, y and source are changed in place.

@@ -1,0 +1,52 @@
+// The bounds check that keeps a malformed image's header from sending GDI past its blocks.
+#include "display/imageFitsBlocks.h"
+
+#include <cstdint>
+
+#include "display/loadBitmap.h"
+
+namespace {
+
+// Bytes of colour table GDI reads behind the header for this kind of image.
+uint64_t colourTableBytes(const BITMAPINFOHEADER &header) {
+    if (header.biBitCount <= 8) {
+        uint64_t most = uint64_t(1) << header.biBitCount;
+        uint64_t used = header.biClrUsed ? header.biClrUsed : most;
+        return 4 * (used > most ? used : most);
+    }
+    if (header.biCompression == BI_BITFIELDS)
+        return 3 * sizeof(DWORD);
+    return 4 * uint64_t(header.biClrUsed);
+}
+
+// Bytes of pixel data GDI reads for this image, or UINT64_MAX when it cannot be known.
+uint64_t pixelBytes(const BITMAPINFOHEADER &header) {
+    if (header.biCompression != BI_RGB && header.biCompression != BI_BITFIELDS)
+        return header.biSizeImage ? header.biSizeImage : UINT64_MAX;
+    switch (header.biBitCount) {
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+        break;
+    default:
+        return UINT64_MAX;
+    }
+    if (header.biWidth <= 0)
+        return UINT64_MAX;
+    uint64_t rowBytes = (uint64_t(header.biWidth) * header.biBitCount + 31) / 32 * 4;
+    int64_t rows = header.biHeight < 0 ? -int64_t(header.biHeight) : header.biHeight;
+    return rowBytes * uint64_t(rows);
+}
+
+} // namespace
+
+bool imageFitsBlocks(const BITMAPINFOHEADER &header, DWORD bitsSize) {
+    if (header.biSize < sizeof(BITMAPINFOHEADER) || header.biSize > BMP_INFO_BLOCK_SIZE)
+        return false;
+    if (header.biSize + colourTableBytes(header) > BMP_INFO_BLOCK_SIZE)
+        return false;
+    return pixelBytes(header) <= bitsSize;
+}

@@ -1,0 +1,86 @@
+// Surface::loadBitmap: reads one BMP from a stream into two locked blocks of movable global
+// memory, the info header with a 256-entry colour table, and the pixel data.
+#include "display/loadBitmap.h"
+
+#include <cstring>
+
+#include "app/PlatformCalls.h"
+#include "display/Surface.h"
+
+namespace {
+
+constexpr WORD BMP_SIGNATURE = 0x4D42; // "BM"
+
+// A locked block of n bytes of movable global memory, or null when it cannot be had.
+void *lockedBlock(SIZE_T bytes) {
+    if (bytes == 0)
+        return nullptr;
+    HGLOBAL handle = platform.GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!handle)
+        return nullptr;
+    void *address = platform.GlobalLock(handle);
+    if (!address)
+        platform.GlobalFree(handle);
+    return address;
+}
+
+// Gives back a block that lockedBlock handed out; nothing for null.
+void releaseBlock(void *address) {
+    if (!address)
+        return;
+    HGLOBAL handle = platform.GlobalHandle(address);
+    platform.GlobalUnlock(handle);
+    platform.GlobalFree(handle);
+}
+
+// Reads exactly n bytes as one record.
+bool readWhole(FILE *stream, void *into, size_t bytes) {
+    return std::fread(into, bytes, 1, stream) == 1;
+}
+
+} // namespace
+
+ResultCode Surface::loadBitmap(FILE *stream) {
+    releaseBlock(imageInfo);
+    releaseBlock(imageBits);
+    imageInfo = nullptr;
+    imageBits = nullptr;
+    imageBitsSize = 0;
+    surface = nullptr; // ended with the DirectDraw object that made it
+    width = 0;
+    height = 0;
+
+    if (!stream)
+        return RC_FILE_NOT_FOUND;
+    long start = std::ftell(stream);
+
+    BITMAPFILEHEADER fileHeader;
+    if (!readWhole(stream, &fileHeader, BMP_FILE_HEADER_SIZE))
+        return RC_HEADER_INVALID;
+    if (fileHeader.bfType != BMP_SIGNATURE)
+        return RC_NOT_BMP;
+    BITMAPINFOHEADER infoHeader;
+    if (!readWhole(stream, &infoHeader, BMP_INFO_HEADER_SIZE))
+        return RC_BMP_BAD;
+
+    imageInfo = static_cast<BITMAPINFO *>(lockedBlock(BMP_INFO_BLOCK_SIZE));
+    if (!imageInfo)
+        return RC_BMP_INFO_ALLOC_FAILED;
+    std::memset(imageInfo, 0, BMP_INFO_BLOCK_SIZE);
+    std::memcpy(&imageInfo->bmiHeader, &infoHeader, BMP_INFO_HEADER_SIZE);
+    if (!readWhole(stream, imageInfo->bmiColors, BMP_COLOUR_TABLE_SIZE))
+        return RC_PALETTE_LOAD_FAILED;
+
+    DWORD pixelBytes = fileHeader.bfSize - fileHeader.bfOffBits;
+    imageBits = lockedBlock(pixelBytes);
+    if (!imageBits)
+        return RC_BITMAP_ALLOC_FAILED;
+    imageBitsSize = pixelBytes;
+    std::fseek(stream, start + static_cast<long>(fileHeader.bfOffBits), SEEK_SET);
+    if (!readWhole(stream, imageBits, pixelBytes))
+        return RC_BAD_IMAGE_DATA;
+
+    width = imageInfo->bmiHeader.biWidth;
+    height = imageInfo->bmiHeader.biHeight;
+    return RC_SUCCESS;
+}

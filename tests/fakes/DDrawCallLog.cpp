@@ -1,0 +1,47 @@
+// Recording and failing of the calls made on the DirectDraw test doubles.
+#include "DDrawCallLog.h"
+
+void DDrawCallLog::failCall(const std::string &method, int occurrence, HRESULT result,
+                            const void *object) {
+    failures.push_back({method, occurrence, result, object, 0});
+}
+
+HRESULT DDrawCallLog::record(const DDrawCall &call) {
+    calls.push_back(call);
+    HRESULT result = DD_OK;
+    for (Failure &failure : failures) {
+        if (failure.method != call.method || (failure.object && failure.object != call.object))
+            continue;
+        ++failure.seen;
+        if (failure.occurrence == 0 || failure.occurrence == failure.seen)
+            result = failure.result;
+    }
+    return result;
+}
+
+std::vector<std::string> DDrawCallLog::methods(const void *object) const {
+    std::vector<std::string> names;
+    for (const DDrawCall &call : calls)
+        if (!object || call.object == object)
+            names.push_back(call.method);
+    return names;
+}
+
+std::vector<DDrawCall> DDrawCallLog::callsOf(const std::string &method, const void *object) const {
+    std::vector<DDrawCall> found;
+    for (const DDrawCall &call : calls)
+        if (call.method == method && (!object || call.object == object))
+            found.push_back(call);
+    return found;
+}
+
+int DDrawCallLog::count(const std::string &method, const void *object) const {
+    return static_cast<int>(callsOf(method, object).size());
+}
+
+int DDrawCallLog::callsAfterRelease() const {
+    int found = 0;
+    for (const DDrawCall &call : calls)
+        found += call.afterRelease ? 1 : 0;
+    return found;
+}

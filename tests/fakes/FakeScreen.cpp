@@ -1,0 +1,95 @@
+// The recording stand-ins of the screen and window calls.
+#include "FakeScreen.h"
+
+FakeScreen *FakeScreen::current = nullptr;
+
+namespace {
+
+// A record of a platform call.
+DDrawCall platformCall(const char *method) {
+    DDrawCall record;
+    record.objectName = "platform";
+    record.method = method;
+    return record;
+}
+
+HDC WINAPI fakeGetDC(HWND window) {
+    DDrawCall record = platformCall("GetDC");
+    record.window = window;
+    FakeScreen::current->log.record(record);
+    return FakeScreen::current->screenDC;
+}
+
+int WINAPI fakeReleaseDC(HWND window, HDC dc) {
+    DDrawCall record = platformCall("ReleaseDC");
+    record.window = window;
+    record.argument = dc;
+    FakeScreen::current->log.record(record);
+    return 1;
+}
+
+int WINAPI fakeGetDeviceCaps(HDC dc, int index) {
+    DDrawCall record = platformCall("GetDeviceCaps");
+    record.argument = dc;
+    record.index = index;
+    FakeScreen::current->log.record(record);
+    switch (index) {
+    case BITSPIXEL:
+        return FakeScreen::current->bitsPerPixel;
+    case PLANES:
+        return FakeScreen::current->planes;
+    case VREFRESH:
+        return FakeScreen::current->refreshRate;
+    default:
+        return 0;
+    }
+}
+
+WINBOOL WINAPI fakeGetClientRect(HWND window, LPRECT rect) {
+    DDrawCall record = platformCall("GetClientRect");
+    record.window = window;
+    FakeScreen::current->log.record(record);
+    *rect = FakeScreen::current->clientRect;
+    return TRUE;
+}
+
+WINBOOL WINAPI fakeClientToScreen(HWND window, LPPOINT point) {
+    DDrawCall record = platformCall("ClientToScreen");
+    record.window = window;
+    record.point = *point;
+    FakeScreen::current->log.record(record);
+    point->x += FakeScreen::current->clientOrigin.x;
+    point->y += FakeScreen::current->clientOrigin.y;
+    return TRUE;
+}
+
+WINBOOL WINAPI fakeOffsetRect(LPRECT rect, int dx, int dy) {
+    DDrawCall record = platformCall("OffsetRect");
+    record.rect = *rect;
+    record.hasRect = true;
+    record.point = {dx, dy};
+    FakeScreen::current->log.record(record);
+    return realPlatformCalls.OffsetRect(rect, dx, dy);
+}
+
+} // namespace
+
+FakeScreen::FakeScreen(DDrawCallLog &log) : log(log), previous(platform) {
+    current = this;
+    platform.GetDC = fakeGetDC;
+    platform.ReleaseDC = fakeReleaseDC;
+    platform.GetDeviceCaps = fakeGetDeviceCaps;
+    platform.GetClientRect = fakeGetClientRect;
+    platform.ClientToScreen = fakeClientToScreen;
+    platform.OffsetRect = fakeOffsetRect;
+}
+
+FakeScreen::~FakeScreen() {
+    platform.GetDC = previous.GetDC;
+    platform.ReleaseDC = previous.ReleaseDC;
+    platform.GetDeviceCaps = previous.GetDeviceCaps;
+    platform.GetClientRect = previous.GetClientRect;
+    platform.ClientToScreen = previous.ClientToScreen;
+    platform.OffsetRect = previous.OffsetRect;
+    current = nullptr;
+}
