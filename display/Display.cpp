@@ -19,19 +19,33 @@ void Display::restoreLost() {
         primary->surface->Restore();
 }
 
+namespace {
+
+// Gives back the Display's reference to a wrapped surface and deletes its Surface object.
+void releaseWrapped(Surface *&wrapper) {
+    if (!wrapper)
+        return;
+    // NOTE: Wine keeps a surface alive after its DirectDraw object is released, so the
+    // reference is given back here; on Windows this only ends the surface a little earlier.
+    if (wrapper->surface)
+        wrapper->surface->Release();
+    delete wrapper;
+    wrapper = nullptr;
+}
+
+} // namespace
+
 void Display::release() {
     if (directDraw)
         directDraw->RestoreDisplayMode();
-    delete backBuffer;
-    backBuffer = nullptr;
-    delete primary;
-    primary = nullptr;
+    releaseWrapped(backBuffer);
+    releaseWrapped(primary);
     if (clipper) {
         clipper->Release();
         clipper = nullptr;
     }
     if (directDraw) {
-        // Ends every surface made through it, the sprites' included.
+        // On Windows this also ends the sprites' surfaces made through it.
         directDraw->Release();
         directDraw = nullptr;
     }

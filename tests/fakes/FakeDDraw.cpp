@@ -32,8 +32,11 @@ HRESULT WINAPI fakeDirectDrawCreate(GUID *guid, LPDIRECTDRAW *result, IUnknown *
 
 } // namespace
 
-FakeDDraw::FakeDDraw() : previousDirectDrawCreate(platform.DirectDrawCreate) {
+FakeDDraw::FakeDDraw()
+    : previousDirectDrawCreate(platform.DirectDrawCreate), previousPacing(framePacingEnabled) {
     current = this;
+    // The fake's WaitForVerticalBlank returns at once; pacing would only slow the tests down.
+    framePacingEnabled = false;
     platform.DirectDrawCreate = fakeDirectDrawCreate;
 }
 
@@ -42,6 +45,7 @@ FakeDDraw::~FakeDDraw() {
         if (directDraw == &object->second)
             directDraw = nullptr;
     platform.DirectDrawCreate = previousDirectDrawCreate;
+    framePacingEnabled = previousPacing;
     current = nullptr;
 }
 

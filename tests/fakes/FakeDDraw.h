@@ -1,6 +1,7 @@
 // FakeDDraw: puts recording DirectDraw test doubles behind platform.DirectDrawCreate for the
 // life of one test. Every DirectDrawCreate makes a new FakeDirectDraw; all of them, with their
 // surfaces and clippers, record into one ordered log and live until the FakeDDraw goes.
+// Frame pacing is switched off meanwhile, since the fake vertical-blank wait returns at once.
 //
 //   FakeDDraw fake;                                   // DirectDrawCreate now hands out fakes
 //   fake.failCall("BltFast", 1, DDERR_SURFACELOST);   // first BltFast reports a lost surface
@@ -58,4 +59,5 @@ class FakeDDraw {
 
   private:
     decltype(PlatformCalls::DirectDrawCreate) previousDirectDrawCreate;
+    bool previousPacing;
 };
