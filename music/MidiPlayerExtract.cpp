@@ -69,7 +69,10 @@ ResultCode MidiPlayer::extract(const char *entryName, FILE *source, int32_t size
         return RC_FILE_CREATE_FAILED;
     }
     bool written = copyBytes(source, target, size);
-    // The last bytes reach the disk only on close, so a full disk may show up only here.
+    // The bytes reach the disk only when the buffer is flushed, so a full disk shows up there.
+    // NOTE: msvcrt (as Wine runs it) returns 0 from fclose even when its own final flush fails,
+    // so the flush is done, and checked, before the close.
+    bool flushed = fflush(target) == 0;
     bool closed = fclose(target) == 0;
-    return written && closed ? RC_SUCCESS : RC_FILE_CREATE_FAILED;
+    return written && flushed && closed ? RC_SUCCESS : RC_FILE_CREATE_FAILED;
 }
