@@ -34,6 +34,7 @@ HRESULT WINAPI fakeDirectDrawCreate(GUID *guid, LPDIRECTDRAW *result, IUnknown *
 
 FakeDDraw::FakeDDraw()
     : previousDirectDrawCreate(platform.DirectDrawCreate), previousPacing(framePacingEnabled) {
+    previousCurrent = current;
     current = this;
     // The fake's WaitForVerticalBlank returns at once; pacing would only slow the tests down.
     framePacingEnabled = false;
@@ -46,7 +47,7 @@ FakeDDraw::~FakeDDraw() {
             directDraw = nullptr;
     platform.DirectDrawCreate = previousDirectDrawCreate;
     framePacingEnabled = previousPacing;
-    current = nullptr;
+    current = previousCurrent;
 }
 
 FakeDirectDraw *FakeDDraw::latest() const {

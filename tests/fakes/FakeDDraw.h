@@ -58,6 +58,7 @@ class FakeDDraw {
     static FakeDDraw *current;
 
   private:
+    FakeDDraw *previousCurrent;
     decltype(PlatformCalls::DirectDrawCreate) previousDirectDrawCreate;
     bool previousPacing;
 };

@@ -32,10 +32,17 @@ void FakeDirectDrawSurface::end() {
     if (ended)
         return;
     ended = true;
-    refCount = 0;
+    dropLinks();
+}
+
+void FakeDirectDrawSurface::dropLinks() {
     if (clipper) {
-        clipper->Release();
+        clipper->refCount--;
         clipper = nullptr;
+    }
+    if (attached) {
+        attached->refCount--; // the flipping chain's own reference
+        attached = nullptr;
     }
 }
 
@@ -44,7 +51,7 @@ DDrawCall FakeDirectDrawSurface::call(const char *method) const {
     record.object = this;
     record.objectName = name;
     record.method = method;
-    record.afterRelease = refCount <= 0;
+    record.afterRelease = refCount <= 0 || ended;
     return record;
 }
 
@@ -66,10 +73,8 @@ ULONG FakeDirectDrawSurface::AddRef() {
 
 ULONG FakeDirectDrawSurface::Release() {
     log.record(call("Release"));
-    if (--refCount == 0 && clipper) {
-        clipper->Release();
-        clipper = nullptr;
-    }
+    if (--refCount == 0)
+        dropLinks();
     return static_cast<ULONG>(refCount);
 }
 

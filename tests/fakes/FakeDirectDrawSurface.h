@@ -19,7 +19,9 @@ class FakeDirectDrawSurface : public IDirectDrawSurface {
     FakeDirectDrawSurface &operator=(const FakeDirectDrawSurface &) = delete;
     virtual ~FakeDirectDrawSurface() = default;
 
-    // What DirectDraw does to its surfaces when the DirectDraw object goes away.
+    // What DirectDraw does to its surfaces when the DirectDraw object goes away: marks the
+    // surface ended and lets go of its clipper and attached back buffer. refCount is kept, so
+    // tests can still see whether the code gave back every reference it held.
     void end();
 
     DDrawCallLog &log;
@@ -83,6 +85,8 @@ class FakeDirectDrawSurface : public IDirectDrawSurface {
     STDMETHOD(UpdateOverlayZOrder)(DWORD flags, LPDIRECTDRAWSURFACE reference) override;
 
   private:
+    // Lets go of the clipper and the attached back buffer.
+    void dropLinks();
     // A call record addressed to this surface.
     DDrawCall call(const char *method) const;
     // Records an interface method that the double does not implement.

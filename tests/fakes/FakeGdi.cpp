@@ -60,6 +60,7 @@ WINBOOL WINAPI fakeTextOutA(HDC dc, int x, int y, LPCSTR text, int length) {
 } // namespace
 
 FakeGdi::FakeGdi(DDrawCallLog &log) : log(log), previous(platform) {
+    previousCurrent = current;
     current = this;
     platform.StretchDIBits = fakeStretchDIBits;
     platform.SetBkMode = fakeSetBkMode;
@@ -72,5 +73,5 @@ FakeGdi::~FakeGdi() {
     platform.SetBkMode = previous.SetBkMode;
     platform.SetTextColor = previous.SetTextColor;
     platform.TextOutA = previous.TextOutA;
-    current = nullptr;
+    current = previousCurrent;
 }

@@ -27,5 +27,6 @@ class FakeGdi {
     static FakeGdi *current;
 
   private:
+    FakeGdi *previousCurrent;
     PlatformCalls previous;
 };

@@ -75,6 +75,7 @@ WINBOOL WINAPI fakeOffsetRect(LPRECT rect, int dx, int dy) {
 } // namespace
 
 FakeScreen::FakeScreen(DDrawCallLog &log) : log(log), previous(platform) {
+    previousCurrent = current;
     current = this;
     platform.GetDC = fakeGetDC;
     platform.ReleaseDC = fakeReleaseDC;
@@ -91,5 +92,5 @@ FakeScreen::~FakeScreen() {
     platform.GetClientRect = previous.GetClientRect;
     platform.ClientToScreen = previous.ClientToScreen;
     platform.OffsetRect = previous.OffsetRect;
-    current = nullptr;
+    current = previousCurrent;
 }

@@ -26,5 +26,6 @@ class FakeScreen {
     static FakeScreen *current;
 
   private:
+    FakeScreen *previousCurrent;
     PlatformCalls previous;
 };
