@@ -28,8 +28,11 @@ ExternalProject_Add(host_tools
                -DCMAKE_BUILD_TYPE=Release
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
-    BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/host-tools/wadtool)
-set(ZORV2_WADTOOL ${CMAKE_BINARY_DIR}/host-tools/wadtool)
+    BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/host-tools/wadtool/wadtool)
+set(ZORV2_WADTOOL ${CMAKE_BINARY_DIR}/host-tools/wadtool/wadtool)
+
+# The data-file tool also builds as a Windows program, for packing on Windows.
+add_subdirectory(tools/wadtool ${CMAKE_BINARY_DIR}/tools/wadtool)
 
 # The demo reads Varev1.WAD from its working directory: pack it beside the .exe.
 set(ZORV2_ASSETS ball.bmp star.bmp logo.bmp Zorvd.mid)

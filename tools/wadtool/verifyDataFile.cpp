@@ -1,0 +1,62 @@
+// wadtool verify: checks a data file for everything the demo's reader relies on, and for what
+// it would silently accept but serve wrongly (unterminated or duplicate names).
+#include "dataFileAccess.h"
+#include "datafile/namesEqualIgnoringCase.h"
+#include "wadtool.h"
+
+namespace {
+
+constexpr uint64_t POSITION_LIMIT = 0x80000000u;
+
+// "record 3 (ball.bmp)", for messages.
+std::string describeRecord(const DataFile &dataFile, uint32_t index) {
+    return "record " + std::to_string(index) + " (" + recordName(dataFile.entries[index]) + ")";
+}
+
+// Adds a problem for each record whose name lacks its NUL or whose data lies outside the file.
+void checkRecords(const DataFile &dataFile, uint64_t length, std::vector<std::string> &problems) {
+    for (uint32_t i = 0; i < dataFile.entryCount; ++i) {
+        const DataFileEntry &record = dataFile.entries[i];
+        if (!recordNameIsTerminated(record)) {
+            problems.push_back(describeRecord(dataFile, i) + ": name has no NUL in its field");
+        }
+        uint64_t end = uint64_t(record.offset) + record.size;
+        if (record.offset >= POSITION_LIMIT || record.size >= POSITION_LIMIT) {
+            problems.push_back(describeRecord(dataFile, i) + ": offset or size beyond 2 GiB");
+        } else if (end > length) {
+            problems.push_back(describeRecord(dataFile, i) +
+                               ": data runs past the end of the file");
+        }
+    }
+}
+
+// Adds a problem for each record that a look-up would never reach, because an earlier record
+// has the same name (letter case ignored).
+void checkDuplicates(const DataFile &dataFile, std::vector<std::string> &problems) {
+    for (uint32_t i = 0; i < dataFile.entryCount; ++i) {
+        for (uint32_t j = 0; j < i; ++j) {
+            if (namesEqualIgnoringCase(dataFile.entries[j].name, dataFile.entries[i].name,
+                                       sizeof(DataFileEntry::name))) {
+                problems.push_back(describeRecord(dataFile, i) + ": duplicate name of " +
+                                   describeRecord(dataFile, j) + ", never found");
+                break;
+            }
+        }
+    }
+}
+
+} // namespace
+
+bool verifyDataFile(const std::string &path, std::vector<std::string> &problems) {
+    DataFile dataFile;
+    std::string error;
+    if (!openDataFile(dataFile, path, error)) {
+        problems.push_back(error);
+        return false;
+    }
+    size_t before = problems.size();
+    checkRecords(dataFile, fileLength(dataFile.stream), problems);
+    checkDuplicates(dataFile, problems);
+    closeDataFile(dataFile);
+    return problems.size() == before;
+}
