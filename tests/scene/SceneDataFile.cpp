@@ -78,10 +78,13 @@ Bytes makeDataFile(const std::vector<DataFileItem> &items) {
     return file;
 }
 
+Bytes demoTune() {
+    return {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96};
+}
+
 Bytes makeDemoDataFile(int32_t ballSize, int32_t starSize, int32_t logoWidth, int32_t logoHeight) {
-    const Bytes tune = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96};
     return makeDataFile({
-        {"Zorvd.mid", tune},
+        {"Zorvd.mid", demoTune()},
         {"ball.bmp", makeBitmap(ballSize, ballSize)},
         {"star.bmp", makeBitmap(starSize, starSize)},
         {"logo.bmp", makeBitmap(logoWidth, logoHeight)},

@@ -9,9 +9,6 @@ SceneCallRecord sceneCalls;
 
 namespace {
 
-// A device context handle that no real GDI call will ever see.
-HDC const SCREEN_DC = reinterpret_cast<HDC>(static_cast<INT_PTR>(0x5C1DC));
-
 // Records a message box and answers that OK was pressed.
 int WINAPI fakeMessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     sceneCalls.calls.push_back("MessageBoxA");
@@ -64,56 +61,6 @@ DWORD WINAPI fakeGetTempPathA(DWORD bufferLength, LPSTR buffer) {
     return static_cast<DWORD>(path.size());
 }
 
-// The screen's device context, only for reading its depth.
-HDC WINAPI fakeGetDC(HWND) {
-    sceneCalls.calls.push_back("GetDC");
-    return SCREEN_DC;
-}
-
-// Gives back the screen's device context.
-int WINAPI fakeReleaseDC(HWND, HDC) {
-    sceneCalls.calls.push_back("ReleaseDC");
-    return 1;
-}
-
-// Answers the configured desktop depth in one plane.
-int WINAPI fakeGetDeviceCaps(HDC, int index) {
-    sceneCalls.calls.push_back("GetDeviceCaps");
-    if (index == BITSPIXEL) {
-        return sceneCalls.desktopBitsPerPixel;
-    }
-    return index == PLANES ? 1 : 0;
-}
-
-// Counts the image drawn onto a sprite.
-int WINAPI fakeStretchDIBits(HDC, int, int, int, int, int, int, int height, int, const VOID *,
-                             const BITMAPINFO *, UINT, DWORD) {
-    sceneCalls.calls.push_back("StretchDIBits");
-    ++sceneCalls.imageDraws;
-    return height;
-}
-
-// Records the background mode.
-int WINAPI fakeSetBkMode(HDC, int mode) {
-    sceneCalls.calls.push_back("SetBkMode");
-    sceneCalls.backgroundModes.push_back(mode);
-    return OPAQUE;
-}
-
-// Records the text colour.
-COLORREF WINAPI fakeSetTextColor(HDC, COLORREF colour) {
-    sceneCalls.calls.push_back("SetTextColor");
-    sceneCalls.textColours.push_back(colour);
-    return 0;
-}
-
-// Records the text exactly as long as it was passed.
-BOOL WINAPI fakeTextOutA(HDC dc, int x, int y, LPCSTR text, int length) {
-    sceneCalls.calls.push_back("TextOutA");
-    sceneCalls.texts.push_back({dc, x, y, std::string(text, static_cast<size_t>(length))});
-    return TRUE;
-}
-
 // Answers the configured clock.
 DWORD WINAPI fakeTimeGetTime() {
     return sceneCalls.now;
@@ -129,13 +76,6 @@ void installScenePlatform() {
     platform.SetWindowPos = fakeSetWindowPos;
     platform.mciSendStringA = fakeMciSendStringA;
     platform.GetTempPathA = fakeGetTempPathA;
-    platform.GetDC = fakeGetDC;
-    platform.ReleaseDC = fakeReleaseDC;
-    platform.GetDeviceCaps = fakeGetDeviceCaps;
-    platform.StretchDIBits = fakeStretchDIBits;
-    platform.SetBkMode = fakeSetBkMode;
-    platform.SetTextColor = fakeSetTextColor;
-    platform.TextOutA = fakeTextOutA;
     platform.timeGetTime = fakeTimeGetTime;
 }
 

@@ -1,5 +1,6 @@
-// ScenePlatform: recording stand-ins for the window, message-box, MCI, temporary-path, text and
-// screen calls that the scene makes through the platform table.
+// ScenePlatform: recording stand-ins for the window, message-box, MCI, temporary-path and clock
+// calls that the scene makes through the platform table. The DirectDraw, GDI and screen calls
+// have their own doubles in tests/fakes (FakeDDraw, FakeGdi, FakeScreen).
 #pragma once
 
 #include <string>
@@ -24,19 +25,11 @@ struct WindowPosCall {
     UINT flags;
 };
 
-struct TextOutCall {
-    HDC dc;
-    int x;
-    int y;
-    std::string text;
-};
-
 // What the stand-ins answer, and what they were asked, in the order asked.
 struct SceneCallRecord {
     // Answers.
     int screenWidth = 1024;
     int screenHeight = 768;
-    int desktopBitsPerPixel = 32;
     int failingMciCommand = 0;      // 1-based number of the mciSendStringA call that fails
     std::string temporaryDirectory; // what GetTempPathA reports
     DWORD now = 0;                  // what timeGetTime reports
@@ -47,10 +40,6 @@ struct SceneCallRecord {
     std::vector<int> quitCodes;
     std::vector<WindowPosCall> windowPositions;
     std::vector<std::string> mciCommands;
-    std::vector<TextOutCall> texts;
-    std::vector<int> backgroundModes;
-    std::vector<COLORREF> textColours;
-    int imageDraws = 0; // StretchDIBits calls
 };
 
 extern SceneCallRecord sceneCalls;

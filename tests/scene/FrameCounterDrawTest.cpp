@@ -1,0 +1,112 @@
+// FrameCounter::draw: "Frame Rate = %02d" written in one TextOutA through the target's device
+// context, which is taken before and given back after, even when it could not be had.
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#include "fakes/DDrawCallLog.h"
+#include "fakes/FakeDirectDrawSurface.h"
+#include "fakes/FakeGdi.h"
+#include "fakes/PlatformCallsGuard.h"
+#include "display/Display.h"
+#include "display/Surface.h"
+#include "scene/FrameCounter.h"
+
+namespace {
+
+class FrameCounterDrawTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ScreenWidth = 640;
+        ScreenHeight = 480;
+        target.surface = &backSurface;
+    }
+
+    PlatformCallsGuard guard;
+    DDrawCallLog log;
+    FakeGdi gdi{log};
+    FakeDirectDrawSurface backSurface{log, "back", DDSCAPS_OFFSCREENPLAIN, 640, 480};
+    Surface target;
+};
+
+struct RateText {
+    uint32_t rate;
+    const char *text;
+};
+
+TEST_F(FrameCounterDrawTest, WritesTheRateWithAtLeastTwoDigits) {
+    const RateText cases[] = {
+        {0, "Frame Rate = 00"},
+        {5, "Frame Rate = 05"},
+        {60, "Frame Rate = 60"},
+        {120, "Frame Rate = 120"},
+    };
+    for (const RateText &c : cases) {
+        SCOPED_TRACE(::testing::Message() << "rate " << c.rate);
+        log.clear();
+        FrameCounter counter = {};
+        counter.rate = c.rate;
+        counter.draw(0, 0, 0xFFFFFF, &target);
+        std::vector<DDrawCall> texts = log.callsOf("TextOutA");
+        ASSERT_EQ(1u, texts.size());
+        EXPECT_EQ(c.text, texts[0].text);
+        EXPECT_EQ(static_cast<int>(std::strlen(c.text)), texts[0].index) << "length without NUL";
+    }
+}
+
+TEST_F(FrameCounterDrawTest, BeforeAnyTickShowsZero) {
+    FrameCounter counter = {};
+    counter.draw(0, 0, 0xFFFFFF, &target);
+    std::vector<DDrawCall> texts = log.callsOf("TextOutA");
+    ASSERT_EQ(1u, texts.size());
+    EXPECT_EQ("Frame Rate = 00", texts[0].text);
+}
+
+TEST_F(FrameCounterDrawTest, DrawsTransparentTextInTheColourAtThePositionOnTheHeldDC) {
+    FrameCounter counter = {};
+    counter.rate = 60;
+    counter.draw(7, 9, 0x00FF8040, &target);
+
+    EXPECT_EQ(
+        (std::vector<std::string>{"GetDC", "SetBkMode", "SetTextColor", "TextOutA", "ReleaseDC"}),
+        log.methods());
+    std::vector<DDrawCall> texts = log.callsOf("TextOutA");
+    ASSERT_EQ(1u, texts.size());
+    EXPECT_EQ(backSurface.dc, texts[0].argument);
+    EXPECT_EQ(7, texts[0].point.x);
+    EXPECT_EQ(9, texts[0].point.y);
+    EXPECT_EQ(TRANSPARENT, log.callsOf("SetBkMode").at(0).index);
+    EXPECT_EQ(0x00FF8040u, log.callsOf("SetTextColor").at(0).colour);
+    EXPECT_FALSE(backSurface.dcHeld) << "the device context is given back";
+}
+
+TEST_F(FrameCounterDrawTest, ChangesNothingInTheCounter) {
+    FrameCounter counter = {};
+    counter.rate = 42;
+    counter.frameCount = 1234;
+    counter.framesAtLastUpdate = 1200;
+    counter.lastUpdateTime = 99999;
+    counter.draw(0, 0, 0xFFFFFF, &target);
+    EXPECT_EQ(42u, counter.rate);
+    EXPECT_EQ(1234u, counter.frameCount);
+    EXPECT_EQ(1200u, counter.framesAtLastUpdate);
+    EXPECT_EQ(99999u, counter.lastUpdateTime);
+}
+
+TEST_F(FrameCounterDrawTest, FailedGetDCLeavesNoDeviceContextHeld) {
+    log.failCall("GetDC", 1, DDERR_SURFACELOST, &backSurface);
+    FrameCounter counter = {};
+    counter.draw(0, 0, 0xFFFFFF, &target);
+    std::vector<std::string> onSurface = log.methods(&backSurface);
+    ASSERT_FALSE(onSurface.empty());
+    EXPECT_EQ("GetDC", onSurface.front());
+    EXPECT_FALSE(backSurface.dcHeld);
+
+    // The next frame's text is drawn as usual once the surface is back.
+    log.clear();
+    counter.draw(0, 0, 0xFFFFFF, &target);
+    EXPECT_EQ(1, log.count("TextOutA"));
+    EXPECT_FALSE(backSurface.dcHeld);
+}
+
+} // namespace
