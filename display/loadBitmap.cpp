@@ -71,6 +71,10 @@ ResultCode Surface::loadBitmap(FILE *stream) {
     if (!readWhole(stream, imageInfo->bmiColors, BMP_COLOUR_TABLE_SIZE))
         return RC_PALETTE_LOAD_FAILED;
 
+    // A bfSize not above bfOffBits leaves no pixels; unchecked, the difference would wrap
+    // around to a request for almost 4 GB, which a 64-bit process may well be granted.
+    if (fileHeader.bfSize <= fileHeader.bfOffBits)
+        return RC_BITMAP_ALLOC_FAILED;
     DWORD pixelBytes = fileHeader.bfSize - fileHeader.bfOffBits;
     imageBits = lockedBlock(pixelBytes);
     if (!imageBits)
