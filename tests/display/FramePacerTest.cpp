@@ -1,0 +1,170 @@
+// The frame pacer's decision and its waits, on an injected clock: it waits out the rest of a
+// refresh period only when the vertical-blank wait did not wait.
+#include <gtest/gtest.h>
+
+#include "display/FramePacer.h"
+#include "fakes/DDrawCallLog.h"
+#include "fakes/FakeScreen.h"
+#include "fakes/PlatformCallsGuard.h"
+
+namespace {
+
+TEST(PacingDelay, WaitsOnlyWhenWellShortOfAPeriodAndTheWaitDidNotWait) {
+    struct Case {
+        int64_t sinceLastFrame, waitTook, period, expected;
+    };
+    const Case cases[] = {
+        {100, 0, 1000, 900},   // a fast frame: wait out the rest
+        {800, 10, 1000, 200},  // more than an eighth left
+        {875, 10, 1000, 0},    // an eighth or less left: close enough
+        {999, 0, 1000, 0},     //
+        {1000, 0, 1000, 0},    // a whole period already
+        {5000, 0, 1000, 0},    // a slow frame
+        {100, 500, 1000, 0},   // the wait took half a period: the platform paces
+        {100, 499, 1000, 900}, // it did not
+        {100, 0, 0, 0},        // no period known
+        {-5, 0, 1000, 0},      // a clock that went backwards
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.sinceLastFrame << " since, wait " << c.waitTook);
+        EXPECT_EQ(c.expected, pacingDelay(c.sinceLastFrame, c.waitTook, c.period));
+    }
+}
+
+// A clock in microseconds that only the fake waits move (and each reading, by one tick).
+struct FakeClock {
+    int64_t now = 1000000;
+    int reads = 0;
+    int sleeps = 0;
+    int64_t slept = 0;
+};
+FakeClock fakeClock;
+
+WINBOOL WINAPI fakeCounter(LARGE_INTEGER *value) {
+    ++fakeClock.reads;
+    value->QuadPart = fakeClock.now++;
+    return TRUE;
+}
+
+WINBOOL WINAPI fakeFrequency(LARGE_INTEGER *value) {
+    value->QuadPart = 1000000;
+    return TRUE;
+}
+
+HANDLE WINAPI fakeCreateTimer(LPSECURITY_ATTRIBUTES, LPCWSTR, DWORD, DWORD) {
+    return nullptr;
+}
+
+MMRESULT WINAPI fakeTimeBeginPeriod(UINT) {
+    return TIMERR_NOERROR;
+}
+
+// Sleep that moves the fake clock; pacingTimer() may hold a real timer from an earlier test,
+// so the timer calls are faked to the same effect.
+void WINAPI fakeSleep(DWORD milliseconds) {
+    ++fakeClock.sleeps;
+    fakeClock.slept += int64_t(milliseconds) * 1000;
+    fakeClock.now += int64_t(milliseconds) * 1000;
+}
+
+int64_t pendingTimer = 0;
+
+WINBOOL WINAPI fakeSetTimer(HANDLE, const LARGE_INTEGER *due, LONG, PTIMERAPCROUTINE, LPVOID,
+                            WINBOOL) {
+    pendingTimer = -due->QuadPart / 10;
+    return TRUE;
+}
+
+DWORD WINAPI fakeWait(HANDLE, DWORD) {
+    ++fakeClock.sleeps;
+    fakeClock.slept += pendingTimer;
+    fakeClock.now += pendingTimer;
+    return WAIT_OBJECT_0;
+}
+
+class FramePacing : public ::testing::Test {
+  protected:
+    FramePacing() {
+        fakeClock = FakeClock();
+        platform.QueryPerformanceCounter = fakeCounter;
+        platform.QueryPerformanceFrequency = fakeFrequency;
+        platform.CreateWaitableTimerExW = fakeCreateTimer;
+        platform.timeBeginPeriod = fakeTimeBeginPeriod;
+        platform.Sleep = fakeSleep;
+        platform.SetWaitableTimer = fakeSetTimer;
+        platform.WaitForSingleObject = fakeWait;
+        screen.refreshRate = 50; // 20000 us a frame
+        framePacingEnabled = true;
+    }
+    ~FramePacing() override { framePacingEnabled = true; }
+
+    // One present: the vertical-blank wait takes waitTakes microseconds.
+    void frame(int64_t waitTakes = 0) {
+        pacer.beforeVerticalBlankWait();
+        fakeClock.now += waitTakes;
+        pacer.afterVerticalBlankWait();
+    }
+
+    PlatformCallsGuard guard;
+    DDrawCallLog log;
+    FakeScreen screen{log};
+    FramePacer pacer;
+};
+
+TEST_F(FramePacing, MeasuresThePeriodFromTheScreensRefreshRate) {
+    frame();
+    EXPECT_EQ(1000000, pacer.ticksPerSecond);
+    EXPECT_EQ(20000, pacer.period);
+    EXPECT_EQ(VREFRESH, log.callsOf("GetDeviceCaps")[0].index);
+    EXPECT_EQ(1, log.count("ReleaseDC"));
+}
+
+TEST_F(FramePacing, RefreshOfOneOrZeroMeansSixtyHertz) {
+    for (int reported : {0, 1}) {
+        screen.refreshRate = reported;
+        FramePacer fresh;
+        fresh.beforeVerticalBlankWait();
+        EXPECT_EQ(1000000 / 60, fresh.period) << reported;
+    }
+}
+
+TEST_F(FramePacing, FastFramesAreSpacedOnePeriodApart) {
+    frame();
+    int64_t first = fakeClock.now;
+    for (int i = 0; i < 10; ++i) {
+        fakeClock.now += 3000; // the frame's drawing
+        frame();
+    }
+    int64_t perFrame = (fakeClock.now - first) / 10;
+    EXPECT_GE(perFrame, 20000);
+    EXPECT_LE(perFrame, 20100);
+    EXPECT_EQ(10, fakeClock.sleeps);
+    // At most the last 2 ms of each wait (1 ms margin, 1 ms of Sleep rounding) is spun.
+    EXPECT_GE(fakeClock.slept, 10 * (20000 - 3000 - 2000)) << "sleeps, not only spins";
+}
+
+TEST_F(FramePacing, AWaitThatWaitedIsLeftAlone) {
+    frame(16000);
+    for (int i = 0; i < 5; ++i) {
+        fakeClock.now += 1000;
+        frame(19000);
+    }
+    EXPECT_EQ(0, fakeClock.sleeps);
+}
+
+TEST_F(FramePacing, SlowFramesAreNotDelayed) {
+    frame();
+    fakeClock.now += 25000;
+    frame();
+    EXPECT_EQ(0, fakeClock.sleeps);
+}
+
+TEST_F(FramePacing, SwitchedOffItReadsNoClock) {
+    framePacingEnabled = false;
+    frame();
+    frame();
+    EXPECT_EQ(0, fakeClock.reads);
+    EXPECT_TRUE(log.calls.empty());
+}
+
+} // namespace
