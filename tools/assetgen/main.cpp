@@ -1,5 +1,5 @@
 // assetgen: makes the demo's own content. `assetgen OUTDIR` writes ball.bmp, star.bmp,
-// logo.bmp and Zorvd.mid into OUTDIR, byte for byte the same on every run.
+// logo.bmp and Zorvd.mid into OUTDIR (made if missing), byte for byte the same on every run.
 #include "composeTune.h"
 #include "encodeBmp.h"
 #include "quantizeCanvas.h"
@@ -7,6 +7,8 @@
 #include "writeFile.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 // Writes one asset into the output folder, telling the user if it fails.
 static bool writeAsset(const std::string &folder, const char *name, const Bytes &bytes) {
@@ -24,6 +26,8 @@ int main(int argc, char **argv) {
         return 2;
     }
     const std::string folder = argv[1];
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
     bool written = writeAsset(folder, "ball.bmp", encodeBmp(quantizeCanvas(drawBall())));
     written = writeAsset(folder, "star.bmp", encodeBmp(quantizeCanvas(drawStar()))) && written;
     written = writeAsset(folder, "logo.bmp", encodeBmp(quantizeCanvas(drawLogo()))) && written;
