@@ -35,6 +35,7 @@ int failed(const std::string &error) {
     return EXIT_FAILED;
 }
 
+// pack OUT FILE...: packs each FILE (or NAME=PATH) into OUT.
 int runPack(int count, char **arguments) {
     if (count < 1) {
         return usageError("pack needs an output file");
@@ -47,6 +48,7 @@ int runPack(int count, char **arguments) {
     return packDataFile(arguments[0], inputs, error) ? EXIT_OK : failed(error);
 }
 
+// list FILE: prints the directory.
 int runList(int count, char **arguments) {
     if (count != 1) {
         return usageError("list needs exactly one data file");
@@ -55,6 +57,7 @@ int runList(int count, char **arguments) {
     return listDataFile(arguments[0], std::cout, error) ? EXIT_OK : failed(error);
 }
 
+// extract FILE NAME [OUT]: copies one entry out; OUT defaults to NAME's base name.
 int runExtract(int count, char **arguments) {
     if (count != 2 && count != 3) {
         return usageError("extract needs a data file, an entry name and maybe an output file");
@@ -68,6 +71,7 @@ int runExtract(int count, char **arguments) {
     return extractEntry(arguments[0], name, outPath, error) ? EXIT_OK : failed(error);
 }
 
+// verify FILE: prints OK, or every problem on stderr.
 int runVerify(int count, char **arguments) {
     if (count != 1) {
         return usageError("verify needs exactly one data file");
