@@ -1,0 +1,122 @@
+// Display benchmark: builds a real windowed Display on a real window, loads a sprite, and times
+// frames of fill + 64 blits + text + present, with frame pacing on and then off.
+// Usage: display_bench [frames]   (default 300)
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include <windows.h>
+
+#include "display/Display.h"
+
+namespace {
+
+constexpr int SPRITE_SIDE = 32;
+constexpr int BLITS_PER_FRAME = 64;
+
+// A 32 x 32 8-bit BMP: colour 0 is black (the key), the rest a ramp.
+std::vector<unsigned char> spriteBmp() {
+    const unsigned pixels = SPRITE_SIDE * SPRITE_SIDE;
+    const unsigned offBits = 14 + 40 + 1024;
+    std::vector<unsigned char> bytes(offBits + pixels, 0);
+    auto put = [&bytes](size_t at, unsigned value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes[at + i] = static_cast<unsigned char>(value >> (8 * i));
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put(2, offBits + pixels, 4);
+    put(10, offBits, 4);
+    put(14, 40, 4);
+    put(18, SPRITE_SIDE, 4);
+    put(22, SPRITE_SIDE, 4);
+    put(26, 1, 2);
+    put(28, 8, 2);
+    for (unsigned i = 1; i < 256; ++i)
+        put(54 + 4 * i, (i << 16) | ((255 - i) << 8) | 128, 4);
+    for (unsigned i = 0; i < pixels; ++i)
+        bytes[offBits + i] = static_cast<unsigned char>(i % 7 == 0 ? 0 : i);
+    return bytes;
+}
+
+LRESULT CALLBACK benchWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND makeWindow() {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = benchWindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "Zorv2DisplayBench";
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(0, "Zorv2DisplayBench", "display bench", WS_POPUP | WS_VISIBLE, 0, 0,
+                           640, 480, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+// Lets the window's messages through so the desktop stays responsive.
+void pumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+// Draws and presents frames, returns frames per second.
+double timeFrames(Display &display, Surface &sprite, int frames) {
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    for (int frame = 0; frame < frames; ++frame) {
+        pumpMessages();
+        display.backBuffer->fill(0);
+        for (int i = 0; i < BLITS_PER_FRAME; ++i)
+            sprite.blitTo((i * 83 + frame * 3) % 680 - 20, (i * 47 + frame) % 520 - 20, 1,
+                          display.backBuffer);
+        display.backBuffer->getDC();
+        display.backBuffer->drawText(0, 0, "Frame Rate = 60", RGB(255, 255, 255));
+        display.backBuffer->releaseDC();
+        display.present(1);
+    }
+    QueryPerformanceCounter(&end);
+    return frames * double(frequency.QuadPart) / double(end.QuadPart - start.QuadPart);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    int frames = argc > 1 ? std::atoi(argv[1]) : 300;
+    HWND window = makeWindow();
+    Display display;
+    ResultCode result = display.setWindowed(window, 640, 480);
+    if (result != RC_SUCCESS) {
+        std::printf("windowed set-up failed: %d\n", int(result));
+        return 1;
+    }
+    std::vector<unsigned char> bytes = spriteBmp();
+    FILE *stream = std::tmpfile();
+    std::fwrite(bytes.data(), 1, bytes.size(), stream);
+    std::fseek(stream, 0, SEEK_SET);
+    Surface sprite;
+    result = sprite.loadBitmap(stream);
+    std::fclose(stream);
+    if (result != RC_SUCCESS || sprite.create(MEMORY_SYSTEM) != RC_SUCCESS) {
+        std::printf("sprite set-up failed: %d\n", int(result));
+        return 1;
+    }
+    sprite.setColorKey(0);
+    sprite.drawImage(0, 0);
+
+    framePacingEnabled = true;
+    double paced = timeFrames(display, sprite, frames);
+    framePacingEnabled = false;
+    double unpaced = timeFrames(display, sprite, frames);
+    std::printf("%d frames of fill + %d blits + text + present, %d bpp desktop\n", frames,
+                BLITS_PER_FRAME, int(ScreenBitsPerPixel));
+    std::printf("pacing on:  %.1f frames per second\n", paced);
+    std::printf("pacing off: %.1f frames per second\n", unpaced);
+    display.release();
+    DestroyWindow(window);
+    return 0;
+}
