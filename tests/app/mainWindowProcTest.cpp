@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "PlatformCallsGuard.h"
+#include "fakes/PlatformCallsGuard.h"
 #include "app/mainWindow.h"
 #include "display/Display.h"
+#include "display/Surface.h"
 #include "music/MidiPlayer.h"
 #include "scene/Scene.h"
 
@@ -80,6 +81,10 @@ class MainWindowProc : public ::testing::Test {
         midiPlayer = new MidiPlayer();
         midiPlayer->tempPath = tempPath;
         currentDisplay = new Display();
+        // The start-up makes the sprites before any toggle can run.
+        ballSprite = new Surface();
+        starSprite = new Surface();
+        logoSprite = new Surface();
         fullScreenNext = 0;
     }
 
@@ -89,6 +94,10 @@ class MainWindowProc : public ::testing::Test {
         currentDisplay->release();
         delete currentDisplay;
         currentDisplay = nullptr;
+        for (Surface **sprite : {&ballSprite, &starSprite, &logoSprite}) {
+            delete *sprite;
+            *sprite = nullptr;
+        }
         fullScreenNext = 0;
     }
 
