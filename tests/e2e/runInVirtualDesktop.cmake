@@ -4,7 +4,7 @@
 file(REMOVE ${REPORT})
 execute_process(
     COMMAND ${WINE_RUN} ${PREFIX} explorer /desktop=Zorv2E2E,1024x768
-            ${PROGRAM} --gtest_filter=${FILTER} --gtest_output=xml:${REPORT}
+            ${PROGRAM} --gtest_filter=${FILTER} --gtest_output=xml:Z:${REPORT}
     RESULT_VARIABLE result)
 if(NOT EXISTS ${REPORT})
     message(FATAL_ERROR "no report from the virtual desktop run (explorer: ${result})")
