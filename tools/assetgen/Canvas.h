@@ -26,11 +26,3 @@ struct Canvas {
     Shade &at(int x, int y) { return pixels[static_cast<std::size_t>(y * width + x)]; }
     const Shade &at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
-
-// Number of sub-samples along each axis of a pixel when a drawing is anti-aliased.
-constexpr int SamplesPerAxis = 4;
-
-// Offset of sub-sample i (0 to SamplesPerAxis - 1) from the pixel's left or top edge.
-inline double sampleOffset(int i) {
-    return (i + 0.5) / SamplesPerAxis;
-}

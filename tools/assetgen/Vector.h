@@ -1,5 +1,5 @@
 // Vector: the small 2-D and 3-D vector arithmetic the drawings need.
-// Only +, -, *, / and sqrt are used, which give the same bits on every run and every machine.
+// Only +, -, *, /, sqrt and min are used, which give the same bits on every run and every machine.
 #pragma once
 
 #include <cmath>
@@ -48,6 +48,11 @@ inline Vec3 operator*(Vec3 a, double s) {
 }
 inline double dot(Vec3 a, Vec3 b) {
     return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+
+// a with each component cut down to at most most.
+inline Vec3 capped(Vec3 a, double most) {
+    return {std::fmin(a.x, most), std::fmin(a.y, most), std::fmin(a.z, most)};
 }
 
 // The unit vector pointing along a.

@@ -1,7 +1,7 @@
 // drawBall: a sphere lit from the upper left, with a sharp highlight and a faint bounce light
 // from below, anti-aliased against the black screen.
 #include "spriteDrawings.h"
-#include "Vector.h"
+#include "supersample.h"
 
 namespace {
 
@@ -21,37 +21,22 @@ Vec3 sphereColour(Vec3 n) {
     const double diffuse = std::fmax(0, dot(n, light));
     const double specular = power(std::fmax(0, dot(n, halfway)), Shininess);
     const double reflected = std::fmax(0, dot(n, bounce));
-    Vec3 colour = BaseColour * (Ambient + (1 - Ambient) * diffuse) +
-                  BounceColour * (0.25 * reflected * reflected) +
-                  HighlightColour * (0.95 * specular);
-    colour.x = std::fmin(colour.x, 255);
-    colour.y = std::fmin(colour.y, 255);
-    colour.z = std::fmin(colour.z, 255);
-    return colour;
+    const Vec3 colour = BaseColour * (Ambient + (1 - Ambient) * diffuse) +
+                        BounceColour * (0.25 * reflected * reflected) +
+                        HighlightColour * (0.95 * specular);
+    return capped(colour, 255);
 }
 
 } // namespace
 
 Canvas drawBall() {
-    Canvas canvas(BallSize, BallSize);
     const double centre = BallSize / 2.0;
-    for (int y = 0; y < BallSize; ++y)
-        for (int x = 0; x < BallSize; ++x) {
-            Vec3 sum;
-            int covered = 0;
-            for (int sy = 0; sy < SamplesPerAxis; ++sy)
-                for (int sx = 0; sx < SamplesPerAxis; ++sx) {
-                    const double px = (x + sampleOffset(sx) - centre) / BallRadius;
-                    const double py = (y + sampleOffset(sy) - centre) / BallRadius;
-                    const double rr = px * px + py * py;
-                    if (rr >= 1)
-                        continue;
-                    sum = sum + sphereColour({px, py, std::sqrt(1 - rr)});
-                    ++covered;
-                }
-            const double samples = SamplesPerAxis * SamplesPerAxis;
-            canvas.at(x, y) =
-                Shade{sum.x / samples, sum.y / samples, sum.z / samples, covered / samples};
-        }
-    return canvas;
+    return supersample(BallSize, BallSize, [centre](Vec2 p) {
+        const double px = (p.x - centre) / BallRadius;
+        const double py = (p.y - centre) / BallRadius;
+        const double rr = px * px + py * py;
+        if (rr >= 1)
+            return Sample{};
+        return Sample{sphereColour({px, py, std::sqrt(1 - rr)}), 1};
+    });
 }

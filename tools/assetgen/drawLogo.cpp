@@ -2,6 +2,7 @@
 // line, raised by a bevel lit from the upper left, and framed by a dark blue outline.
 #include "logoLettering.h"
 #include "spriteDrawings.h"
+#include "supersample.h"
 
 #include <array>
 
@@ -61,33 +62,17 @@ Vec3 faceColour(Vec2 p, double depth) {
     const double lit = std::fmax(0, dot(normal, light)) / light.z;
     const Vec3 halfway = normalized(light + Vec3{0, 0, 1});
     const double shine = gloss * 0.7 * power(std::fmax(0, dot(normal, halfway)), 24);
-    Vec3 colour = fillColour(p.y) * (0.25 + 0.75 * lit) + Vec3{255, 255, 255} * shine;
-    colour.x = std::fmin(colour.x, 255);
-    colour.y = std::fmin(colour.y, 255);
-    colour.z = std::fmin(colour.z, 255);
-    return colour;
+    const Vec3 colour = fillColour(p.y) * (0.25 + 0.75 * lit) + Vec3{255, 255, 255} * shine;
+    return capped(colour, 255);
 }
 
 } // namespace
 
 Canvas drawLogo() {
-    Canvas canvas(LogoWidth, LogoHeight);
-    for (int y = 0; y < LogoHeight; ++y)
-        for (int x = 0; x < LogoWidth; ++x) {
-            Vec3 sum;
-            int covered = 0;
-            for (int sy = 0; sy < SamplesPerAxis; ++sy)
-                for (int sx = 0; sx < SamplesPerAxis; ++sx) {
-                    const Vec2 p{x + sampleOffset(sx), y + sampleOffset(sy)};
-                    const double distance = letteringDistance(p);
-                    if (distance >= OutlineWidth)
-                        continue;
-                    sum = sum + (distance >= 0 ? OutlineColour : faceColour(p, -distance));
-                    ++covered;
-                }
-            const double samples = SamplesPerAxis * SamplesPerAxis;
-            canvas.at(x, y) =
-                Shade{sum.x / samples, sum.y / samples, sum.z / samples, covered / samples};
-        }
-    return canvas;
+    return supersample(LogoWidth, LogoHeight, [](Vec2 p) {
+        const double distance = letteringDistance(p);
+        if (distance >= OutlineWidth)
+            return Sample{};
+        return Sample{distance >= 0 ? OutlineColour : faceColour(p, -distance), 1};
+    });
 }

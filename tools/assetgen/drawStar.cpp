@@ -1,7 +1,7 @@
 // drawStar: a twinkle of light: a round core, long horizontal and vertical rays and shorter
 // diagonal ones, white in the middle and cooling to pale blue at the tips.
 #include "spriteDrawings.h"
-#include "Vector.h"
+#include "supersample.h"
 
 namespace {
 
@@ -24,30 +24,23 @@ double starLight(Vec2 p) {
            0.9 * (ray(p, {diagonal, diagonal}, 5, 0.4) + ray(p, {diagonal, -diagonal}, 5, 0.4));
 }
 
+// The star's light at p, tinted from the tip colour to white as it brightens. The light
+// itself, not a coverage, is the sample's weight, so faint rays fade into the black screen.
+Sample starSample(Vec2 p) {
+    const double brightness = starLight(p);
+    const double whiteness = saturate(brightness - 0.2);
+    const Vec3 tint{mix(TipColour.x, CoreColour.x, whiteness),
+                    mix(TipColour.y, CoreColour.y, whiteness),
+                    mix(TipColour.z, CoreColour.z, whiteness)};
+    return Sample{tint * saturate(brightness), saturate(brightness)};
+}
+
 } // namespace
 
 Canvas drawStar() {
-    Canvas canvas(StarSize, StarSize);
     // The middle of a pixel, so that each ray is one sharp pixel wide.
     const double centre = StarSize / 2.0 - 0.5;
-    for (int y = 0; y < StarSize; ++y)
-        for (int x = 0; x < StarSize; ++x) {
-            Vec3 sum;
-            double light = 0;
-            for (int sy = 0; sy < SamplesPerAxis; ++sy)
-                for (int sx = 0; sx < SamplesPerAxis; ++sx) {
-                    const Vec2 p{x + sampleOffset(sx) - centre, y + sampleOffset(sy) - centre};
-                    const double brightness = starLight(p);
-                    const double whiteness = saturate(brightness - 0.2);
-                    const Vec3 tint{mix(TipColour.x, CoreColour.x, whiteness),
-                                    mix(TipColour.y, CoreColour.y, whiteness),
-                                    mix(TipColour.z, CoreColour.z, whiteness)};
-                    sum = sum + tint * saturate(brightness);
-                    light += saturate(brightness);
-                }
-            const double samples = SamplesPerAxis * SamplesPerAxis;
-            canvas.at(x, y) =
-                Shade{sum.x / samples, sum.y / samples, sum.z / samples, light / samples};
-        }
-    return canvas;
+    return supersample(StarSize, StarSize, [centre](Vec2 p) {
+        return starSample({p.x - centre, p.y - centre});
+    });
 }
