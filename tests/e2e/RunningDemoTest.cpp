@@ -47,14 +47,29 @@ class RunningDemo : public ::testing::Test {
     HWND window = nullptr;
 };
 
-int countNonBlack(const Capture &capture, const RECT &area) {
+// How many pixels inside area satisfy the colour test.
+template <typename ColourTest>
+int countPixels(const Capture &capture, const RECT &area, ColourTest test) {
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y) {
         for (int x = area.left; x < area.right; ++x) {
-            count += capture.at(x, y) != 0;
+            uint32_t pixel = capture.at(x, y);
+            count += test((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
         }
     }
     return count;
+}
+
+bool lit(int red, int green, int blue) {
+    return red || green || blue;
+}
+// The balls are deep blue spheres; the stars are white or pale blue, so red tells them apart.
+bool ballBlue(int red, int, int blue) {
+    return blue > 120 && red < 90;
+}
+// The logo's letters are golden and red; nothing else in the scene is.
+bool logoWarm(int red, int, int blue) {
+    return red > 150 && blue < 110;
 }
 
 TEST_F(RunningDemo, ShowsTheMovingSceneAndItsFrameRate) {
@@ -73,9 +88,15 @@ TEST_F(RunningDemo, ShowsTheMovingSceneAndItsFrameRate) {
 
     EXPECT_NE(first.pixels, second.pixels) << "the picture did not move";
     const RECT whole = {0, 0, 640, 480};
-    int lit = countNonBlack(first, whole);
-    EXPECT_GT(lit, 2000) << "stars, balls and logo should light a good part of the screen";
-    EXPECT_LT(lit, 640 * 480 / 2) << "the background is black";
+    int litPixels = countPixels(first, whole, lit);
+    EXPECT_GT(litPixels, 2000) << "stars, balls and logo should light a good part of the screen";
+    EXPECT_LT(litPixels, 640 * 480 / 2) << "the background is black";
+    // Three 32 x 32 balls, even if two happen to overlap.
+    EXPECT_GT(countPixels(first, whole, ballBlue), 800) << "the balls are missing";
+    // A few seconds in, the logo is passing through the band around the middle row.
+    const RECT logoBand = {0, 190, 640, 290};
+    EXPECT_GT(countPixels(first, logoBand, logoWarm), 500) << "the logo is missing";
+    EXPECT_EQ(countPixels(first, {0, 0, 640, 190}, logoWarm), 0) << "the logo strays";
 }
 
 // The size and position of entry name in the data file at path, read from its directory.
