@@ -209,6 +209,38 @@ TEST_F(ToggleDisplayModeTest, ReloadsEverySpriteOntoTheNewDisplay) {
     EXPECT_EQ(0, ddraw.log.callsAfterRelease());
 }
 
+// Position in the log of the first call of method on object; -1 when there is none.
+int firstCallAt(const DDrawCallLog &log, const std::string &method, const void *object) {
+    for (size_t i = 0; i < log.calls.size(); ++i) {
+        if (log.calls[i].method == method && log.calls[i].object == object) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+TEST_F(ToggleDisplayModeTest, GivesBackTheOldSpriteSurfacesBeforeTheirDirectDrawObject) {
+    startWorkingScene();
+    const FakeDirectDraw *oldObject = ddraw.latest();
+    std::vector<FakeDirectDrawSurface *> oldSurfaces;
+    for (const Surface *sprite : {ballSprite, starSprite, logoSprite}) {
+        oldSurfaces.push_back(ddraw.find(sprite->surface));
+        ASSERT_NE(nullptr, oldSurfaces.back());
+    }
+    toggleDisplayMode();
+
+    int objectReleased = firstCallAt(ddraw.log, "Release", &oldObject->second);
+    ASSERT_GE(objectReleased, 0);
+    for (const FakeDirectDrawSurface *surface : oldSurfaces) {
+        SCOPED_TRACE(surface->name);
+        EXPECT_EQ(0, surface->refCount);
+        int surfaceReleased = firstCallAt(ddraw.log, "Release", surface);
+        EXPECT_GE(surfaceReleased, 0);
+        EXPECT_LT(surfaceReleased, objectReleased);
+    }
+    EXPECT_EQ(0, ddraw.log.callsAfterRelease());
+}
+
 TEST_F(ToggleDisplayModeTest, LeavesBallsLogoStarsAndCounterAsTheyWere) {
     startWorkingScene();
     const int32_t x[BALL_COUNT] = {10, 20, 30};
