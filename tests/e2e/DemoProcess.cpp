@@ -85,10 +85,11 @@ bool DemoProcess::start(const std::string &workingDirectory) {
 HWND DemoProcess::waitForMainWindow(DWORD timeoutMs) {
     return pollForWindow(
         [this]() -> HWND {
+            // The window is created hidden and shown a moment later; a user sees it then.
             HWND window = FindWindowA(DEMO_WINDOW_CLASS, nullptr);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            return owner == info.dwProcessId ? window : nullptr;
+            return owner == info.dwProcessId && IsWindowVisible(window) ? window : nullptr;
         },
         timeoutMs);
 }

@@ -15,7 +15,7 @@ class DemoProcess {
 
     // Starts the demo with workingDirectory as its current directory.
     bool start(const std::string &workingDirectory);
-    // The demo's main window, found by its class name; null when none shows in time.
+    // The demo's main window, found by its class name once visible; null when none shows in time.
     HWND waitForMainWindow(DWORD timeoutMs);
     // The first top-level window of the demo captioned title; null when none shows in time.
     HWND waitForWindowTitled(const char *title, DWORD timeoutMs);
