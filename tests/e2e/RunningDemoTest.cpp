@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "Keyboard.h"
 #include "ScreenCapture.h"
 #include "WorkFolder.h"
+#include "datafile/DataFile.h"
 
 namespace {
 
@@ -99,37 +99,20 @@ TEST_F(RunningDemo, ShowsTheMovingSceneAndItsFrameRate) {
     EXPECT_EQ(countPixels(first, {0, 0, 640, 190}, logoWarm), 0) << "the logo strays";
 }
 
-// The size and position of entry name in the data file at path, read from its directory.
-bool findEntry(const std::vector<char> &wad, const char *name, uint32_t &offset, uint32_t &size) {
-    auto word = [&wad](size_t at) {
-        uint32_t value;
-        std::memcpy(&value, &wad[at], 4);
-        return value;
-    };
-    uint32_t directory = word(wad.size() - 8);
-    uint32_t count = word(directory + 7);
-    for (uint32_t i = 0; i < count; ++i) {
-        size_t record = directory + 11 + size_t(i) * 272;
-        if (lstrcmpiA(&wad[record], name) == 0) {
-            offset = word(record + 256);
-            size = word(record + 264);
-            return true;
-        }
-    }
-    return false;
-}
-
 TEST_F(RunningDemo, CopiesTheTuneToTheTemporaryFolderByteForByte) {
-    std::vector<char> wad = readFile(folderFromEnvironment("ZORV2_DEMO_DIR") + "\\Varev1.WAD");
-    uint32_t offset = 0, size = 0;
-    ASSERT_TRUE(findEntry(wad, "Zorvd.mid", offset, size));
+    DataFile wad;
+    std::string wadPath = folderFromEnvironment("ZORV2_DEMO_DIR") + "\\Varev1.WAD";
+    ASSERT_EQ(wad.open(wadPath.c_str()), RC_SUCCESS);
+    int32_t size = wad.sizeOf("Zorvd.mid");
+    ASSERT_GT(size, 0);
+    std::vector<char> entry(static_cast<size_t>(size));
+    FILE *stream = wad.find("Zorvd.mid");
+    ASSERT_NE(stream, nullptr);
+    ASSERT_EQ(fread(entry.data(), 1, entry.size(), stream), entry.size());
 
     char temporary[MAX_PATH];
     GetTempPathA(MAX_PATH, temporary);
-    std::vector<char> copy = readFile(std::string(temporary) + "Zorvd.mid");
-
-    ASSERT_EQ(copy.size(), size);
-    EXPECT_TRUE(std::equal(copy.begin(), copy.end(), wad.begin() + offset));
+    EXPECT_EQ(readFile(std::string(temporary) + "Zorvd.mid"), entry);
 }
 
 } // namespace
