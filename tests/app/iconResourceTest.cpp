@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include "fakes/wineUnixPath.h"
 #include "resources/resourceIds.h"
 
 namespace {
@@ -27,11 +28,7 @@ struct IconGroup {
 #pragma pack(pop)
 
 std::string demoExecutablePath() {
-    std::string path = std::string("Z:") + std::getenv("ZORV2_DEMO_DIR") + "/Zorv2Demo.exe";
-    for (char &c : path) {
-        c = c == '/' ? '\\' : c;
-    }
-    return path;
+    return wineUnixPath(std::string(std::getenv("ZORV2_DEMO_DIR")) + "/Zorv2Demo.exe");
 }
 
 TEST(IconResource, HoldsA16ColourAndA256ColourImageOf32By32) {

@@ -3,12 +3,9 @@
 
 #include <string>
 
-// The build passes the source tree's assets folder as a Unix path; Wine shows the Unix root as
-// drive Z:.
+#include "fakes/wineUnixPath.h"
+
+// The build passes the source tree's assets folder as a Unix path.
 inline std::string assetPath(const char *name) {
-    std::string path = std::string("Z:") + ZORV2_ASSETS_DIR + "/" + name;
-    for (char &c : path)
-        if (c == '/')
-            c = '\\';
-    return path;
+    return wineUnixPath(std::string(ZORV2_ASSETS_DIR) + "/" + name);
 }

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "fakes/wineUnixPath.h"
+
 const char *const DEMO_WINDOW_CLASS = "Zorv2 Demo. Try ALT+ENTER :)";
 
 namespace {
@@ -116,13 +118,7 @@ bool DemoProcess::isRunning() const {
 
 std::string folderFromEnvironment(const char *variable) {
     const char *unixPath = std::getenv(variable);
-    std::string path = std::string("Z:") + (unixPath ? unixPath : "");
-    for (char &c : path) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-    return path;
+    return wineUnixPath(unixPath ? unixPath : "");
 }
 
 int countWindowsTitled(DWORD processId, const char *title) {
