@@ -99,20 +99,84 @@ TEST_F(RunningDemo, ShowsTheMovingSceneAndItsFrameRate) {
     EXPECT_EQ(countPixels(first, {0, 0, 640, 190}, logoWarm), 0) << "the logo strays";
 }
 
-TEST_F(RunningDemo, CopiesTheTuneToTheTemporaryFolderByteForByte) {
+// The bytes of the tune entry, read with the demo's own reader from the demo's data file.
+std::vector<char> tuneEntry() {
     DataFile wad;
     std::string wadPath = folderFromEnvironment("ZORV2_DEMO_DIR") + "\\Varev1.WAD";
-    ASSERT_EQ(wad.open(wadPath.c_str()), RC_SUCCESS);
-    int32_t size = wad.sizeOf("Zorvd.mid");
-    ASSERT_GT(size, 0);
-    std::vector<char> entry(static_cast<size_t>(size));
+    std::vector<char> entry;
+    if (wad.open(wadPath.c_str()) != RC_SUCCESS || wad.sizeOf("Zorvd.mid") <= 0) {
+        return entry;
+    }
+    entry.resize(static_cast<size_t>(wad.sizeOf("Zorvd.mid")));
     FILE *stream = wad.find("Zorvd.mid");
-    ASSERT_NE(stream, nullptr);
-    ASSERT_EQ(fread(entry.data(), 1, entry.size(), stream), entry.size());
+    if (fread(entry.data(), 1, entry.size(), stream) != entry.size()) {
+        entry.clear();
+    }
+    fclose(stream);
+    return entry;
+}
 
+TEST_F(RunningDemo, CopiesTheTuneToTheTemporaryFolderByteForByte) {
+    std::vector<char> entry = tuneEntry();
+    ASSERT_FALSE(entry.empty());
     char temporary[MAX_PATH];
     GetTempPathA(MAX_PATH, temporary);
     EXPECT_EQ(readFile(std::string(temporary) + "Zorvd.mid"), entry);
+}
+
+// Sets TMP and TEMP for the processes this one starts, and puts the old values back after.
+class TemporaryFolderOverride {
+  public:
+    explicit TemporaryFolderOverride(const std::string &folder) {
+        for (int i = 0; i < 2; ++i) {
+            char value[MAX_PATH] = {};
+            had[i] = GetEnvironmentVariableA(NAMES[i], value, MAX_PATH) > 0;
+            old[i] = value;
+            SetEnvironmentVariableA(NAMES[i], folder.c_str());
+        }
+    }
+    ~TemporaryFolderOverride() {
+        for (int i = 0; i < 2; ++i) {
+            SetEnvironmentVariableA(NAMES[i], had[i] ? old[i].c_str() : nullptr);
+        }
+    }
+
+  private:
+    static constexpr const char *NAMES[2] = {"TMP", "TEMP"};
+    bool had[2];
+    std::string old[2];
+};
+
+// Every user whose account name holds a space has a temporary folder like this one.
+TEST(RunningDemoElsewhere, PlaysFromATemporaryFolderWithSpacesInItsPath) {
+    std::string temporary = makeWorkFolder("Ann Lee Local Settings Temp");
+    DemoProcess demo;
+    {
+        TemporaryFolderOverride override(temporary);
+        ASSERT_TRUE(demo.start(folderFromEnvironment("ZORV2_DEMO_DIR")));
+    }
+    HWND window = demo.waitForMainWindow(WINDOW_TIMEOUT_MS);
+    ASSERT_NE(window, nullptr);
+    RECT rect;
+    GetWindowRect(window, &rect);
+    // The scene starts drawing once the tune plays; a slow MCI start-up can take seconds here.
+    bool moving = false;
+    for (int attempt = 0; attempt < 20 && !moving; ++attempt) {
+        Capture first = captureScreen(rect);
+        Sleep(300);
+        moving = captureScreen(rect).pixels != first.pixels;
+    }
+
+    EXPECT_EQ(countWindowsTitled(demo.processId(), "Error!"), 0);
+    EXPECT_TRUE(moving) << "the scene is not running";
+    std::vector<char> entry = tuneEntry();
+    ASSERT_FALSE(entry.empty());
+    EXPECT_EQ(readFile(temporary + "\\Zorvd.mid"), entry);
+
+    pressKey(window, VK_ESCAPE);
+    DWORD exitCode = 0xDEAD;
+    ASSERT_TRUE(demo.waitForExit(EXIT_TIMEOUT_MS, exitCode));
+    EXPECT_EQ(exitCode, 0u);
 }
 
 } // namespace

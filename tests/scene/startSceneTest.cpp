@@ -25,7 +25,7 @@ TEST_F(StartSceneTest, PlaysTheTuneBuildsTheWindowedDisplayAndSeedsTheStars) {
 
     EXPECT_EQ((std::vector<std::string>{
                   "close all",
-                  std::string("open ") + TUNE_COPY_PATH + " type sequencer alias MUSIC",
+                  std::string("open \"") + TUNE_COPY_PATH + "\" type sequencer alias MUSIC",
                   "play MUSIC from 0 notify",
               }),
               sceneCalls.mciCommands);
