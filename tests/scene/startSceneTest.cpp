@@ -176,6 +176,15 @@ TEST_P(StartSceneFailureTest, ShowsOneMessageAndStopsAtTheFailingStep) {
     EXPECT_EQ(0, stars[0].x) << "the stars are not seeded";
     EXPECT_EQ(0, stars[0].y);
     EXPECT_EQ(0, fullScreenNext);
+
+    // An Alt+Enter while the error box is up (another program may post one) finds nothing to
+    // toggle: no sprites to reload, no display to build.
+    Display *display = currentDisplay;
+    toggleDisplayMode();
+    EXPECT_EQ(display, currentDisplay);
+    EXPECT_TRUE(ddraw.objects.empty());
+    EXPECT_EQ(1u, sceneCalls.messageBoxes.size());
+    EXPECT_EQ(0, fullScreenNext);
 }
 
 INSTANTIATE_TEST_SUITE_P(
