@@ -2,6 +2,8 @@
 // memory, the info header with a 256-entry colour table, and the pixel data.
 #include "display/loadBitmap.h"
 
+#include <climits>
+#include <cstdint>
 #include <cstring>
 
 #include "app/PlatformCalls.h"
@@ -36,6 +38,15 @@ void releaseBlock(void *address) {
 // Reads exactly n bytes as one record.
 bool readWhole(FILE *stream, void *into, size_t bytes) {
     return std::fread(into, bytes, 1, stream) == 1;
+}
+
+// Seeks to the pixels at start + offBits. False when the seek fails or its position does not fit
+// the long that fseek takes (32 bits on Windows), where it would wrap to some other place.
+bool seekToPixels(FILE *stream, long start, DWORD offBits) {
+    int64_t position = int64_t(start) + offBits;
+    if (start < 0 || position > LONG_MAX)
+        return false;
+    return std::fseek(stream, static_cast<long>(position), SEEK_SET) == 0;
 }
 
 } // namespace
@@ -80,8 +91,8 @@ ResultCode Surface::loadBitmap(FILE *stream) {
     if (!imageBits)
         return RC_BITMAP_ALLOC_FAILED;
     imageBitsSize = pixelBytes;
-    std::fseek(stream, start + static_cast<long>(fileHeader.bfOffBits), SEEK_SET);
-    if (!readWhole(stream, imageBits, pixelBytes))
+    if (!seekToPixels(stream, start, fileHeader.bfOffBits) ||
+        !readWhole(stream, imageBits, pixelBytes))
         return RC_BAD_IMAGE_DATA;
 
     width = imageInfo->bmiHeader.biWidth;

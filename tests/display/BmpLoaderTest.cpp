@@ -207,6 +207,27 @@ TEST_F(BmpLoader, TopDownImageKeepsItsNegativeHeight) {
     EXPECT_EQ(-2, sprite.height);
 }
 
+// The pixels' place, P + bfOffBits, must fit the long that fseek takes (32 bits on Windows).
+// Wrapped, the seek failed unnoticed and the pixels came from wherever the stream stood: in a
+// stream longer than its buffer, from the bytes behind the buffered ones.
+TEST_F(BmpLoader, PixelPlaceASeekCannotReachIsBadImageData) {
+    struct Case {
+        uint32_t offBits;
+        size_t prefix;
+    };
+    const Case cases[] = {{0x80000000u, 0}, {0xFFFFFFF0u, 0}, {0x7FFFFFFCu, 7}};
+    for (const Case &c : cases) {
+        std::vector<uint8_t> bytes = buildBmp(BmpShape());
+        putU32(bytes, BF_OFF_BITS_AT, c.offBits);
+        putU32(bytes, BF_SIZE_AT, c.offBits + 8);
+        Surface sprite;
+        ResultCode rc = sprite.loadBitmap(stream(bytes, c.prefix, 16384));
+        EXPECT_EQ(RC_BAD_IMAGE_DATA, rc)
+            << std::hex << "bfOffBits 0x" << c.offBits << " after " << c.prefix << ": 0x" << rc;
+        EXPECT_EQ(0, sprite.width);
+    }
+}
+
 TEST_F(BmpLoader, RefusedMemoryGivesTheBlocksCodes) {
     struct Case {
         int refuseAlloc;
