@@ -2,12 +2,11 @@
 // memory, the info header with a 256-entry colour table, and the pixel data.
 #include "display/loadBitmap.h"
 
-#include <climits>
-#include <cstdint>
 #include <cstring>
 
 #include "app/PlatformCalls.h"
 #include "display/Surface.h"
+#include "display/checkPixelPlace.h"
 
 namespace {
 
@@ -38,15 +37,6 @@ void releaseBlock(void *address) {
 // Reads exactly n bytes as one record.
 bool readWhole(FILE *stream, void *into, size_t bytes) {
     return std::fread(into, bytes, 1, stream) == 1;
-}
-
-// Seeks to the pixels at start + offBits. False when the seek fails or its position does not fit
-// the long that fseek takes (32 bits on Windows), where it would wrap to some other place.
-bool seekToPixels(FILE *stream, long start, DWORD offBits) {
-    int64_t position = int64_t(start) + offBits;
-    if (start < 0 || position > LONG_MAX)
-        return false;
-    return std::fseek(stream, static_cast<long>(position), SEEK_SET) == 0;
 }
 
 } // namespace
@@ -82,16 +72,16 @@ ResultCode Surface::loadBitmap(FILE *stream) {
     if (!readWhole(stream, imageInfo->bmiColors, BMP_COLOUR_TABLE_SIZE))
         return RC_PALETTE_LOAD_FAILED;
 
-    // A bfSize not above bfOffBits leaves no pixels; unchecked, the difference would wrap
-    // around to a request for almost 4 GB, which a 64-bit process may well be granted.
-    if (fileHeader.bfSize <= fileHeader.bfOffBits)
-        return RC_BITMAP_ALLOC_FAILED;
+    ResultCode place = checkPixelPlace(stream, start, fileHeader.bfSize, fileHeader.bfOffBits);
+    if (place != RC_SUCCESS)
+        return place;
     DWORD pixelBytes = fileHeader.bfSize - fileHeader.bfOffBits;
     imageBits = lockedBlock(pixelBytes);
     if (!imageBits)
         return RC_BITMAP_ALLOC_FAILED;
     imageBitsSize = pixelBytes;
-    if (!seekToPixels(stream, start, fileHeader.bfOffBits) ||
+    // checkPixelPlace made sure the position fits the long that fseek takes.
+    if (std::fseek(stream, start + long(fileHeader.bfOffBits), SEEK_SET) != 0 ||
         !readWhole(stream, imageBits, pixelBytes))
         return RC_BAD_IMAGE_DATA;
 
