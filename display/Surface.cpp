@@ -21,7 +21,9 @@ Surface::Surface()
 }
 
 ResultCode Surface::create(uint32_t kind) {
-    if (!directDraw)
+    // A top-down image's negative height would wrap to a request for some 4 billion rows,
+    // which Wine spends a minute trying to grant.
+    if (!directDraw || width < 0 || height < 0)
         return RC_SURFACE_CREATE_FAILED;
     std::memset(&surfaceDesc, 0, sizeof(surfaceDesc));
     surfaceDesc.dwSize = sizeof(surfaceDesc);

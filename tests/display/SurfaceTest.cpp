@@ -146,6 +146,22 @@ TEST_F(SurfaceOps, CreateWithoutDirectDrawFailsWithoutACall) {
     EXPECT_EQ(nullptr, sprite.surface);
 }
 
+// A top-down BMP loads with a negative height; no surface can have one.
+TEST_F(SurfaceOps, CreateRefusesNegativeSizesWithoutACall) {
+    fake.installAsDirectDraw();
+    const int32_t sizes[][2] = {{32, -16}, {-32, 16}, {INT32_MIN, INT32_MIN}};
+    for (const auto &size : sizes) {
+        Surface sprite;
+        sprite.width = size[0];
+        sprite.height = size[1];
+        ResultCode rc = sprite.create(MEMORY_SYSTEM);
+        EXPECT_EQ(RC_SURFACE_CREATE_FAILED, rc)
+            << size[0] << " x " << size[1] << std::hex << ": 0x" << rc;
+        EXPECT_EQ(nullptr, sprite.surface);
+    }
+    EXPECT_EQ(0, fake.log.count("CreateSurface"));
+}
+
 TEST_F(SurfaceOps, ColorKeyIsASourceBlitKeyOfOneValue) {
     Surface sprite;
     makeSprite(sprite);
