@@ -1,6 +1,8 @@
 // Drawing the loaded image onto the surface through GDI, and bringing a lost sprite back.
 #include "display/Surface.h"
 
+#include <cstring>
+
 #include "app/PlatformCalls.h"
 #include "display/imageFitsBlocks.h"
 
@@ -11,7 +13,9 @@ bool holdsDrawableImage(const Surface &sprite) {
     // A failed load leaves width and height at 0, whatever blocks it left behind.
     if (!sprite.imageInfo || !sprite.imageBits || sprite.width == 0 || sprite.height == 0)
         return false;
-    return imageFitsBlocks(sprite.imageInfo->bmiHeader, sprite.imageBitsSize);
+    BmpInfoHeader header;
+    std::memcpy(&header, &sprite.imageInfo->bmiHeader, sizeof(header));
+    return imageFitsBlocks(header, sprite.imageBitsSize);
 }
 
 // Copies the image one to one onto the surface with its top-left corner at (x, y).

@@ -1,27 +1,23 @@
 // The bounds check that keeps a malformed image's header from sending GDI past its blocks.
 #include "display/imageFitsBlocks.h"
 
-#include <cstdint>
-
-#include "display/loadBitmap.h"
-
 namespace {
 
 // Bytes of colour table GDI reads behind the header for this kind of image.
-uint64_t colourTableBytes(const BITMAPINFOHEADER &header) {
+uint64_t colourTableBytes(const BmpInfoHeader &header) {
     if (header.biBitCount <= 8) {
         uint64_t most = uint64_t(1) << header.biBitCount;
         uint64_t used = header.biClrUsed ? header.biClrUsed : most;
         return 4 * (used > most ? used : most);
     }
-    if (header.biCompression == BI_BITFIELDS)
-        return 3 * sizeof(DWORD);
+    if (header.biCompression == BMP_BI_BITFIELDS)
+        return 3 * sizeof(uint32_t);
     return 4 * uint64_t(header.biClrUsed);
 }
 
 // Bytes of pixel data GDI reads for this image, or UINT64_MAX when it cannot be known.
-uint64_t pixelBytes(const BITMAPINFOHEADER &header) {
-    if (header.biCompression != BI_RGB && header.biCompression != BI_BITFIELDS)
+uint64_t pixelBytes(const BmpInfoHeader &header) {
+    if (header.biCompression != BMP_BI_RGB && header.biCompression != BMP_BI_BITFIELDS)
         return header.biSizeImage ? header.biSizeImage : UINT64_MAX;
     switch (header.biBitCount) {
     case 1:
@@ -43,8 +39,8 @@ uint64_t pixelBytes(const BITMAPINFOHEADER &header) {
 
 } // namespace
 
-bool imageFitsBlocks(const BITMAPINFOHEADER &header, DWORD bitsSize) {
-    if (header.biSize < sizeof(BITMAPINFOHEADER) || header.biSize > BMP_INFO_BLOCK_SIZE)
+bool imageFitsBlocks(const BmpInfoHeader &header, uint32_t bitsSize) {
+    if (header.biSize < BMP_INFO_HEADER_SIZE || header.biSize > BMP_INFO_BLOCK_SIZE)
         return false;
     if (header.biSize + colourTableBytes(header) > BMP_INFO_BLOCK_SIZE)
         return false;
