@@ -1,6 +1,6 @@
 // Process entry: registers the window class, opens the centred borderless window, starts the
 // scene and runs the message loop, which draws a frame whenever no message is waiting.
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 #include "app/mainWindow.h"
 #include "resources/resourceIds.h"
 #include "scene/Scene.h"

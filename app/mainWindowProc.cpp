@@ -1,6 +1,6 @@
 // The window procedure: Escape closes, Alt+Enter toggles the display mode, the end of the tune
 // restarts it; everything else gets the system's default handling.
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 #include "app/mainWindow.h"
 #include "music/MidiPlayer.h"
 #include "scene/Scene.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/ResultCode.h"
+#include "platform/ResultCode.h"
 
 // One directory record, exactly as stored: 272 bytes, little-endian, no padding.
 #pragma pack(push, 1)

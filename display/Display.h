@@ -7,7 +7,7 @@
 #include <windows.h>
 #include <ddraw.h>
 
-#include "app/ResultCode.h"
+#include "platform/ResultCode.h"
 #include "display/FramePacer.h"
 #include "display/Surface.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 #include "display/Display.h"
 #include "display/memoryKindCaps.h"
 

@@ -8,7 +8,7 @@
 #include <windows.h>
 #include <ddraw.h>
 
-#include "app/ResultCode.h"
+#include "platform/ResultCode.h"
 
 // Where Surface::create asks DirectDraw to put a new surface.
 enum MemoryKind : uint32_t {

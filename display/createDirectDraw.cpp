@@ -5,7 +5,7 @@
 
 #include <ddraw.h>
 
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 #include "display/Display.h"
 
 ResultCode createDirectDraw() {

@@ -1,7 +1,7 @@
 // The first steps of both Display set-ups: the DirectDraw object and its two Surface wrappers.
 #pragma once
 
-#include "app/ResultCode.h"
+#include "platform/ResultCode.h"
 #include "display/Surface.h"
 
 // Makes the DirectDraw object of the active display driver and puts its IDirectDraw2 face

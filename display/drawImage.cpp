@@ -1,7 +1,7 @@
 // Drawing the loaded image onto the surface through GDI, and bringing a lost sprite back.
 #include "display/Surface.h"
 
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 #include "display/imageFitsBlocks.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // client area when windowed.
 #include "display/Display.h"
 
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // the start, asking MCI to tell the notify window when it ends.
 #include "music/MidiPlayer.h"
 
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Start-up of the demo: data file, music, sprites, the first (windowed) display and the stars.
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 #include "app/mainWindow.h"
 #include "datafile/DataFile.h"
 #include "display/Display.h"

@@ -2,7 +2,7 @@
 // onto surfaces of the new DirectDraw object.
 #include <initializer_list>
 
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 #include "app/mainWindow.h"
 #include "datafile/DataFile.h"
 #include "display/Display.h"

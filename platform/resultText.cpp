@@ -1,5 +1,5 @@
 // The message of every ResultCode that has one. Exact equality only: no ranges, no masks.
-#include "app/resultText.h"
+#include "platform/resultText.h"
 
 namespace {
 
