@@ -4,10 +4,8 @@
 
 #include <cstring>
 
-#include "app/resultText.h"
-#include "display/bmpLayout.h"
-#include "display/checkPixelPlace.h"
-#include "display/imageFitsBlocks.h"
+#include "display/BmpChecks.h"
+#include "platform/resultText.h"
 
 namespace {
 

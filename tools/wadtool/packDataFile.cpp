@@ -11,7 +11,6 @@
 #endif
 
 #include "datafile/DataFile.h"
-#include "datafile/namesEqualIgnoringCase.h"
 #include "wadtool.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // it would silently accept but serve wrongly (unterminated or duplicate names).
 #include "bitmapVerdict.h"
 #include "dataFileAccess.h"
-#include "datafile/namesEqualIgnoringCase.h"
+#include "datafile/DataFile.h"
 #include "wadtool.h"
 
 namespace {

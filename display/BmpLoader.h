@@ -1,9 +1,10 @@
-// The sizes of the pieces of a BMP that Surface::loadBitmap reads, checked against Windows' own.
+// The BMP loader behind Surface::loadBitmap: the sizes of the pieces of a BMP it reads, checked
+// against Windows' own. The checks themselves are in BmpChecks, free of Windows.
 #pragma once
 
 #include <windows.h>
 
-#include "display/bmpLayout.h"
+#include "display/BmpChecks.h"
 
 static_assert(sizeof(BITMAPFILEHEADER) == BMP_FILE_HEADER_SIZE, "packed BMP file header");
 static_assert(sizeof(BITMAPINFOHEADER) == BMP_INFO_HEADER_SIZE, "BMP info header");

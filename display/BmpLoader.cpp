@@ -1,12 +1,13 @@
 // Surface::loadBitmap: reads one BMP from a stream into two locked blocks of movable global
 // memory, the info header with a 256-entry colour table, and the pixel data.
-#include "display/loadBitmap.h"
+#include "display/BmpLoader.h"
 
+#include <cstdint>
 #include <cstring>
 
-#include "app/PlatformCalls.h"
 #include "display/Surface.h"
-#include "display/checkPixelPlace.h"
+#include "platform/PlatformCalls.h"
+#include "platform/readExactly.h"
 
 namespace {
 
@@ -34,11 +35,6 @@ void releaseBlock(void *address) {
     platform.GlobalFree(handle);
 }
 
-// Reads exactly n bytes as one record.
-bool readWhole(FILE *stream, void *into, size_t bytes) {
-    return std::fread(into, bytes, 1, stream) == 1;
-}
-
 } // namespace
 
 ResultCode Surface::loadBitmap(FILE *stream) {
@@ -56,12 +52,12 @@ ResultCode Surface::loadBitmap(FILE *stream) {
     long start = std::ftell(stream);
 
     BITMAPFILEHEADER fileHeader;
-    if (!readWhole(stream, &fileHeader, BMP_FILE_HEADER_SIZE))
+    if (!readExactly(stream, &fileHeader, BMP_FILE_HEADER_SIZE))
         return RC_HEADER_INVALID;
     if (fileHeader.bfType != BMP_SIGNATURE)
         return RC_NOT_BMP;
     BITMAPINFOHEADER infoHeader;
-    if (!readWhole(stream, &infoHeader, BMP_INFO_HEADER_SIZE))
+    if (!readExactly(stream, &infoHeader, BMP_INFO_HEADER_SIZE))
         return RC_BMP_BAD;
 
     imageInfo = static_cast<BITMAPINFO *>(lockedBlock(BMP_INFO_BLOCK_SIZE));
@@ -69,7 +65,7 @@ ResultCode Surface::loadBitmap(FILE *stream) {
         return RC_BMP_INFO_ALLOC_FAILED;
     std::memset(imageInfo, 0, BMP_INFO_BLOCK_SIZE);
     std::memcpy(&imageInfo->bmiHeader, &infoHeader, BMP_INFO_HEADER_SIZE);
-    if (!readWhole(stream, imageInfo->bmiColors, BMP_COLOUR_TABLE_SIZE))
+    if (!readExactly(stream, imageInfo->bmiColors, BMP_COLOUR_TABLE_SIZE))
         return RC_PALETTE_LOAD_FAILED;
 
     ResultCode place = checkPixelPlace(stream, start, fileHeader.bfSize, fileHeader.bfOffBits);
@@ -82,7 +78,7 @@ ResultCode Surface::loadBitmap(FILE *stream) {
     imageBitsSize = pixelBytes;
     // checkPixelPlace made sure the position fits the long that fseek takes.
     if (std::fseek(stream, start + long(fileHeader.bfOffBits), SEEK_SET) != 0 ||
-        !readWhole(stream, imageBits, pixelBytes))
+        !readExactly(stream, imageBits, pixelBytes))
         return RC_BAD_IMAGE_DATA;
 
     width = imageInfo->bmiHeader.biWidth;
