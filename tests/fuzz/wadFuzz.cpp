@@ -4,6 +4,7 @@
 // crashes and that the process's memory stays flat.
 //
 //   wadfuzz.exe [COUNT [FIRST_SEED [DATA_FILE]]]
+//   wadfuzz.exe --replay FILE...     (each FILE once, as kept from an earlier crash)
 //
 // Mutant s comes from seed s alone, so "wadfuzz.exe 1 s" replays it. Prints one line,
 // "wadfuzz: N inputs, K crashes", on stdout; details go to stderr. Exit status 0 when all held.
@@ -181,12 +182,23 @@ std::string dataFilePath(int argc, char **argv) {
 
 } // namespace
 
+// Runs each kept input once; the regression check of the crashes found so far.
+int replay(int count, char **paths, Display &display) {
+    int undocumented = 0;
+    for (inputsDone = 0; inputsDone < count; ++inputsDone) {
+        undocumented += runInput(readWholeFile(paths[inputsDone]), display) ? 0 : 1;
+    }
+    std::printf("wadfuzz replay: %d inputs, 0 crashes\n", count);
+    return undocumented == 0 ? 0 : 1;
+}
+
 int main(int argc, char **argv) {
+    bool replaying = argc > 1 && std::string(argv[1]) == "--replay";
     int count = argc > 1 ? std::atoi(argv[1]) : 10000;
     uint64_t firstSeed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 0;
     std::string basePath = dataFilePath(argc, argv);
     WadMutator mutator(readWholeFile(basePath));
-    if (!mutator.valid()) {
+    if (!replaying && !mutator.valid()) {
         std::fprintf(stderr, "wadfuzz: %s is no data file to start from\n", basePath.c_str());
         return 2;
     }
@@ -198,6 +210,9 @@ int main(int argc, char **argv) {
     if (!window || display.setWindowed(window, 640, 480) != RC_SUCCESS) {
         std::fprintf(stderr, "wadfuzz: no windowed display to draw on\n");
         return 2;
+    }
+    if (replaying) {
+        return replay(argc - 2, argv + 2, display);
     }
     int undocumented = 0;
     int warmUp = count / 10 < WARM_UP_INPUTS ? count / 10 + 1 : WARM_UP_INPUTS;
