@@ -22,11 +22,13 @@ int screenRefreshRate() {
 
 } // namespace
 
-int64_t pacingDelay(int64_t sinceLastFrame, int64_t waitTook, int64_t period) {
-    if (period <= 0 || sinceLastFrame < 0 || waitTook >= period / 2)
-        return 0;
-    int64_t remaining = period - sinceLastFrame;
-    return remaining > period / 8 ? remaining : 0;
+int64_t nextDueTime(int64_t now, int64_t lastDue, int64_t waitTook, int64_t period) {
+    if (period <= 0 || lastDue <= 0 || now < lastDue || waitTook >= period / 2)
+        return now;
+    int64_t due = lastDue + period;
+    // A frame late by less than a period is shown at once and the next one catches up; later
+    // than that, catching up would rush several frames out, so the grid moves instead.
+    return now - due < period ? due : now;
 }
 
 FramePacer::FramePacer() : ticksPerSecond(0), period(0), lastFrame(0), waitStarted(0) {}
@@ -51,14 +53,10 @@ void FramePacer::afterVerticalBlankWait() {
     if (!framePacingEnabled || period == 0)
         return;
     int64_t now = pacingClockNow();
-    int64_t delay = lastFrame ? pacingDelay(now - lastFrame, now - waitStarted, period) : 0;
-    if (delay > 0) {
-        // Keep to the grid of due times so the rate averages out at the refresh rate exactly.
-        lastFrame += period;
-        waitUntilTick(lastFrame, ticksPerSecond);
-    } else {
-        lastFrame = now;
-    }
+    int64_t due = nextDueTime(now, lastFrame, now - waitStarted, period);
+    if (due > now)
+        waitUntilTick(due, ticksPerSecond);
+    lastFrame = due;
 }
 
 int64_t pacingClockNow() {

@@ -9,8 +9,11 @@ namespace {
 
 // NOTE: Windows 10 1803 and later; older MinGW headers lack the name.
 constexpr DWORD CREATE_WAITABLE_TIMER_HIGH_RESOLUTION_FLAG = 0x00000002;
-// The last stretch is spun on the counter, because timers may wake up to about 1 ms late.
-constexpr int64_t SPIN_MICROSECONDS = 1000;
+// The last stretch is spun on the counter. The high-resolution timer wakes within a fraction
+// of a millisecond, so a short spin keeps the frame on time without burning the core; Sleep,
+// even at a 1 ms timer period, may wake up to 2 ms late, so it stops well short of the deadline.
+constexpr int64_t TIMER_SPIN_MICROSECONDS = 200;
+constexpr int64_t SLEEP_SPIN_MICROSECONDS = 2000;
 
 // The process's one pacing timer: high-resolution where the platform has it, else null once
 // the 1 ms system timer period has been asked for instead. Left to the process exit.
@@ -27,9 +30,8 @@ HANDLE pacingTimer() {
     return timer;
 }
 
-// Sleeps about the given number of microseconds, never much longer.
-void sleepMicroseconds(int64_t microseconds) {
-    HANDLE timer = pacingTimer();
+// Sleeps about the given number of microseconds on timer (Sleep when null), never much longer.
+void sleepMicroseconds(HANDLE timer, int64_t microseconds) {
     if (timer) {
         LARGE_INTEGER due;
         due.QuadPart = -microseconds * 10; // relative, in 100 ns units
@@ -44,10 +46,12 @@ void sleepMicroseconds(int64_t microseconds) {
 } // namespace
 
 void waitUntilTick(int64_t deadline, int64_t ticksPerSecond) {
+    HANDLE timer = pacingTimer();
+    int64_t spin = timer ? TIMER_SPIN_MICROSECONDS : SLEEP_SPIN_MICROSECONDS;
     int64_t remaining = deadline - pacingClockNow();
-    int64_t sleepFor = remaining * 1000000 / ticksPerSecond - SPIN_MICROSECONDS;
+    int64_t sleepFor = remaining * 1000000 / ticksPerSecond - spin;
     if (sleepFor > 0)
-        sleepMicroseconds(sleepFor);
+        sleepMicroseconds(timer, sleepFor);
     while (pacingClockNow() < deadline)
         YieldProcessor();
 }
