@@ -12,7 +12,7 @@
 #include "datafile/DataFile.h"
 #include "display/Display.h"
 #include "scene/Scene.h"
-#include "scene/seedStars.h"
+#include "scene/starField.h"
 
 namespace {
 
