@@ -55,6 +55,8 @@ add_custom_command(OUTPUT ${ZORV2_DATA_FILE}
     COMMENT "Packing Varev1.WAD")
 add_custom_target(data_file ALL DEPENDS ${ZORV2_DATA_FILE})
 
+include(cmake/Packaging.cmake)
+
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
