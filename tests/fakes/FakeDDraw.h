@@ -16,7 +16,7 @@
 #include <windows.h>
 #include <ddraw.h>
 
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 #include "DDrawCallLog.h"
 #include "FakeDirectDraw.h"
 

@@ -11,7 +11,7 @@
 
 #include <windows.h>
 
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 #include "DDrawCallLog.h"
 
 class FakeGdi {

@@ -1,7 +1,7 @@
 // PlatformCallsGuard: lets a test replace platform calls and puts the real ones back after it.
 #pragma once
 
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 
 class PlatformCallsGuard {
   public:

@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 
 struct MciCall {
     std::string command;

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 
 SceneCallRecord sceneCalls;
 
