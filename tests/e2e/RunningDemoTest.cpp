@@ -102,10 +102,9 @@ TEST_F(RunningDemo, ShowsTheMovingSceneAndItsFrameRate) {
     saveBmp(second, folder + "\\second.bmp");
 
     int rate = readFrameRate(first);
-    // The display keeps its pace at the refresh rate at most: tens of frames, not hundreds. How
-    // close it comes depends on Wine's drawing path and on the machine: Wine's default (OpenGL)
-    // path, which these runs must pass too, falls to about 20 on a busy two-core machine.
-    EXPECT_GE(rate, 1) << "Frame Rate text not found or zero; see " << folder;
+    // The display keeps its pace near the refresh rate: tens of frames, not hundreds. On a busy
+    // machine Wine's default (OpenGL) drawing path can fall below this; run it on a quiet one.
+    EXPECT_GE(rate, 30) << "Frame Rate text not found or too slow; see " << folder;
     EXPECT_LE(rate, 90);
 
     EXPECT_NE(first.pixels, second.pixels) << "the picture did not move";
