@@ -30,6 +30,14 @@ constexpr int PRESENT_EVERY = 64;
 // Wine's caches.
 constexpr int WARM_UP_INPUTS = 200;
 constexpr SIZE_T MEMORY_GROWTH_LIMIT = 2 * 1024 * 1024;
+// NOTE: On Wine 8's OpenGL path for DirectDraw (ZORV2_WINE_RENDERER=default) Wine fills an
+// 8 MB committed block of its own a page at a time: private bytes rose about 0.55 KB per input
+// up to about 7,300 inputs (39.2 MB after 200, 43.0 MB after 7,500), then not by one byte up to
+// 10,000. All of it lay in that one mapping, which the 2D path does not have (there the run
+// stays at +0 bytes); the live global blocks stayed at 0 and the process heaps' busy bytes did
+// not grow. So growth beyond the limit still counts as flat when the last quarter of the run
+// added at most this much: it has levelled off, which a leak never does.
+constexpr SIZE_T LAST_QUARTER_GROWTH_LIMIT = 64 * 1024;
 // An input slower than this is named on stderr: the run must stay fast enough for the tests.
 constexpr DWORD SLOW_INPUT_MS = 200;
 const char *const SPRITE_NAMES[] = {"ball.bmp", "star.bmp", "logo.bmp"};
@@ -216,7 +224,9 @@ int main(int argc, char **argv) {
     }
     int undocumented = 0;
     int warmUp = count / 10 < WARM_UP_INPUTS ? count / 10 + 1 : WARM_UP_INPUTS;
+    int lastQuarter = count - count / 4;
     SIZE_T warmMemory = 0;
+    SIZE_T lastQuarterMemory = 0;
     for (inputsDone = 0; inputsDone < count; ++inputsDone) {
         currentSeed = firstSeed + static_cast<uint64_t>(inputsDone);
         DWORD started = GetTickCount();
@@ -233,18 +243,28 @@ int main(int argc, char **argv) {
         if (inputsDone + 1 == warmUp) {
             warmMemory = privateBytes();
         }
+        if (inputsDone + 1 == lastQuarter) {
+            lastQuarterMemory = privateBytes();
+        }
     }
     SIZE_T endMemory = privateBytes();
     long long growth = static_cast<long long>(endMemory) - static_cast<long long>(warmMemory);
-    std::fprintf(
-        stderr,
-        "wadfuzz: private bytes %.1f MB after %d inputs, %.1f MB at the end (%+lld bytes)\n",
-        warmMemory / 1048576.0, warmUp, endMemory / 1048576.0, growth);
+    long long lastQuarterGrowth =
+        static_cast<long long>(endMemory) - static_cast<long long>(lastQuarterMemory);
+    std::fprintf(stderr,
+                 "wadfuzz: private bytes %.1f MB after %d inputs, %.1f MB at the end (%+lld "
+                 "bytes; %+lld bytes over the last %d inputs)\n",
+                 warmMemory / 1048576.0, warmUp, endMemory / 1048576.0, growth, lastQuarterGrowth,
+                 count - lastQuarter);
     std::printf("wadfuzz: %d inputs, 0 crashes\n", count);
-    bool flat = growth <= static_cast<long long>(MEMORY_GROWTH_LIMIT);
+    bool flat = growth <= static_cast<long long>(MEMORY_GROWTH_LIMIT) ||
+                lastQuarterGrowth <= static_cast<long long>(LAST_QUARTER_GROWTH_LIMIT);
     if (!flat) {
-        std::fprintf(stderr, "wadfuzz: memory grew by more than %u bytes\n",
-                     static_cast<unsigned>(MEMORY_GROWTH_LIMIT));
+        std::fprintf(stderr,
+                     "wadfuzz: memory grew by more than %u bytes and still grew by more than %u "
+                     "over the last quarter\n",
+                     static_cast<unsigned>(MEMORY_GROWTH_LIMIT),
+                     static_cast<unsigned>(LAST_QUARTER_GROWTH_LIMIT));
     }
     if (undocumented) {
         std::fprintf(stderr, "wadfuzz: %d inputs gave undocumented results\n", undocumented);
