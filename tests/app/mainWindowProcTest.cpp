@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes/PlatformCallsGuard.h"
+#include "doubles/PlatformCallsGuard.h"
 #include "app/mainWindow.h"
 #include "display/Display.h"
 #include "display/Surface.h"

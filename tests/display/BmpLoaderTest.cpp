@@ -6,7 +6,7 @@
 
 #include "TestBitmap.h"
 #include "display/Surface.h"
-#include "fakes/PlatformCallsGuard.h"
+#include "doubles/PlatformCallsGuard.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "display/Display.h"
-#include "fakes/FakeDDraw.h"
-#include "fakes/FakeGdi.h"
-#include "fakes/FakeScreen.h"
-#include "fakes/PlatformCallsGuard.h"
+#include "doubles/FakeDDraw.h"
+#include "doubles/FakeGdi.h"
+#include "doubles/FakeScreen.h"
+#include "doubles/PlatformCallsGuard.h"
 
 // An HRESULT as the tests print it: 0x887601C2.
 std::string hex(HRESULT result);

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "display/FramePacer.h"
-#include "fakes/DDrawCallLog.h"
-#include "fakes/FakeScreen.h"
-#include "fakes/PlatformCallsGuard.h"
+#include "doubles/DDrawCallLog.h"
+#include "doubles/FakeScreen.h"
+#include "doubles/PlatformCallsGuard.h"
 
 namespace {
 

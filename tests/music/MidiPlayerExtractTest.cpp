@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "MciRecorder.h"
-#include "fakes/PlatformCallsGuard.h"
+#include "doubles/PlatformCallsGuard.h"
 #include "music/MidiPlayer.h"
 
 namespace {

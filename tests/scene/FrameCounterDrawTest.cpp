@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/DDrawCallLog.h"
-#include "fakes/FakeDirectDrawSurface.h"
-#include "fakes/FakeGdi.h"
-#include "fakes/PlatformCallsGuard.h"
+#include "doubles/DDrawCallLog.h"
+#include "doubles/FakeDirectDrawSurface.h"
+#include "doubles/FakeGdi.h"
+#include "doubles/PlatformCallsGuard.h"
 #include "display/Display.h"
 #include "display/Surface.h"
 #include "scene/FrameCounter.h"

@@ -2,7 +2,7 @@
 // unsigned 32-bit arithmetic that survives the clock and the products wrapping.
 #include <gtest/gtest.h>
 
-#include "fakes/PlatformCallsGuard.h"
+#include "doubles/PlatformCallsGuard.h"
 #include "scene/FrameCounter.h"
 
 namespace {

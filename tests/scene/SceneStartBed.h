@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/FakeDDraw.h"
-#include "fakes/FakeGdi.h"
-#include "fakes/FakeScreen.h"
-#include "fakes/PlatformCallsGuard.h"
+#include "doubles/FakeDDraw.h"
+#include "doubles/FakeGdi.h"
+#include "doubles/FakeScreen.h"
+#include "doubles/PlatformCallsGuard.h"
 #include "SceneDataFile.h"
 
 class SceneStartBed : public ::testing::Test {

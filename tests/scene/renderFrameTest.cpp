@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/PlatformCallsGuard.h"
+#include "doubles/PlatformCallsGuard.h"
 #include "SceneFrameBed.h"
 #include "ScenePlatform.h"
 #include "display/Display.h"
