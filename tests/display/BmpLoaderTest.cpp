@@ -6,7 +6,7 @@
 
 #include "TestBitmap.h"
 #include "display/Surface.h"
-#include "doubles/PlatformCallsGuard.h"
+#include "doubles/PlatformOverride.h"
 
 namespace {
 
@@ -51,9 +51,9 @@ class BmpLoader : public ::testing::Test {
   protected:
     BmpLoader() {
         counter = GlobalCounter();
-        platform.GlobalAlloc = countingAlloc;
-        platform.GlobalLock = countingLock;
-        platform.GlobalFree = countingFree;
+        calls.set(&PlatformCalls::GlobalAlloc, countingAlloc);
+        calls.set(&PlatformCalls::GlobalLock, countingLock);
+        calls.set(&PlatformCalls::GlobalFree, countingFree);
     }
     ~BmpLoader() override {
         for (FILE *stream : streams)
@@ -68,7 +68,7 @@ class BmpLoader : public ::testing::Test {
         return made;
     }
 
-    PlatformCallsGuard guard;
+    PlatformOverride calls;
     std::vector<FILE *> streams;
     // A DirectDraw surface pointer the loader must forget without using.
     IDirectDrawSurface *const stale = reinterpret_cast<IDirectDrawSurface *>(0x7777);

@@ -12,7 +12,6 @@
 #include "doubles/FakeDDraw.h"
 #include "doubles/FakeGdi.h"
 #include "doubles/FakeScreen.h"
-#include "doubles/PlatformCallsGuard.h"
 
 // An HRESULT as the tests print it: 0x887601C2.
 std::string hex(HRESULT result);
@@ -28,7 +27,6 @@ class DisplayTestBed : public ::testing::Test {
     // A window handle the fakes only pass around.
     HWND const window = reinterpret_cast<HWND>(0x4321);
 
-    PlatformCallsGuard guard;
     FakeDDraw fake;
     FakeScreen screen{fake.log};
     FakeGdi gdi{fake.log};

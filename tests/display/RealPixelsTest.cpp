@@ -105,7 +105,6 @@ class RealPixels : public ::testing::Test {
         return pixels;
     }
 
-    PlatformCallsGuard guard;
     HWND window = nullptr;
     Display display;
     Surface sprite;

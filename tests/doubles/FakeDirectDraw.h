@@ -1,8 +1,10 @@
-// FakeDirectDraw: one recording DirectDraw object with its two interfaces, IDirectDraw (what
-// DirectDrawCreate hands out) and IDirectDraw2 (what QueryInterface gives). It owns every
-// surface and clipper made through it and ends them when its last reference goes, as
-// DirectDraw does. Nothing is freed before the fake itself, so tests may inspect released
-// objects and see calls made on them (DDrawCall::afterRelease).
+// FakeDirectDraw: one recording DirectDraw object with its two faces, IDirectDraw (what
+// DirectDrawCreate hands out; the object itself) and IDirectDraw2 (what QueryInterface gives,
+// `second`). Both faces are one method list, DirectDrawFace; every call goes to the object,
+// recorded under the face's name. The object owns every surface and clipper made through it and
+// ends them when its last reference goes, as DirectDraw does. Nothing is freed before the fake
+// itself, so tests may inspect released objects and see calls made on them
+// (DDrawCall::afterRelease).
 #pragma once
 
 #include <memory>
@@ -12,112 +14,96 @@
 #include <windows.h>
 #include <ddraw.h>
 
+#include "ComDouble.h"
 #include "DDrawCallLog.h"
 #include "FakeDirectDrawClipper.h"
 #include "FakeDirectDrawSurface.h"
 
 class FakeDirectDraw;
 
-class FakeDirectDraw2 : public IDirectDraw2 {
+// One face of the DirectDraw object: the methods IDirectDraw and IDirectDraw2 share.
+template <class Interface> class DirectDrawFace : public Interface {
   public:
-    explicit FakeDirectDraw2(FakeDirectDraw &owner) : owner(owner) {}
-    FakeDirectDraw2(const FakeDirectDraw2 &) = delete;
-    FakeDirectDraw2 &operator=(const FakeDirectDraw2 &) = delete;
-    virtual ~FakeDirectDraw2() = default;
+    DirectDrawFace(FakeDirectDraw &owner, const char *name) : owner(owner), name(name) {}
+    DirectDrawFace(const DirectDrawFace &) = delete;
+    DirectDrawFace &operator=(const DirectDrawFace &) = delete;
+    virtual ~DirectDrawFace() = default;
 
     FakeDirectDraw &owner;
+    const char *const name; // "ddraw" or "ddraw2" in the records
     LONG refCount = 0;
 
     STDMETHOD(QueryInterface)(REFIID riid, void **object) override;
     STDMETHOD_(ULONG, AddRef)() override;
     STDMETHOD_(ULONG, Release)() override;
-    STDMETHOD(Compact)() override;
     STDMETHOD(CreateClipper)(DWORD flags, LPDIRECTDRAWCLIPPER *clipper, IUnknown *outer) override;
-    STDMETHOD(CreatePalette)
-    (DWORD flags, LPPALETTEENTRY table, LPDIRECTDRAWPALETTE *palette, IUnknown *outer) override;
     STDMETHOD(CreateSurface)
     (LPDDSURFACEDESC desc, LPDIRECTDRAWSURFACE *surface, IUnknown *outer) override;
-    STDMETHOD(DuplicateSurface)(LPDIRECTDRAWSURFACE surface, LPDIRECTDRAWSURFACE *copy) override;
-    STDMETHOD(EnumDisplayModes)
-    (DWORD flags, LPDDSURFACEDESC desc, LPVOID context, LPDDENUMMODESCALLBACK callback) override;
-    STDMETHOD(EnumSurfaces)
-    (DWORD flags, LPDDSURFACEDESC desc, LPVOID context, LPDDENUMSURFACESCALLBACK callback) override;
-    STDMETHOD(FlipToGDISurface)() override;
-    STDMETHOD(GetCaps)(LPDDCAPS driverCaps, LPDDCAPS helCaps) override;
-    STDMETHOD(GetDisplayMode)(LPDDSURFACEDESC desc) override;
-    STDMETHOD(GetFourCCCodes)(LPDWORD count, LPDWORD codes) override;
-    STDMETHOD(GetGDISurface)(LPDIRECTDRAWSURFACE *surface) override;
-    STDMETHOD(GetMonitorFrequency)(LPDWORD frequency) override;
-    STDMETHOD(GetScanLine)(LPDWORD scanLine) override;
-    STDMETHOD(GetVerticalBlankStatus)(WINBOOL *inBlank) override;
-    STDMETHOD(Initialize)(GUID *guid) override;
     STDMETHOD(RestoreDisplayMode)() override;
     STDMETHOD(SetCooperativeLevel)(HWND window, DWORD flags) override;
-    STDMETHOD(SetDisplayMode)
-    (DWORD width, DWORD height, DWORD bitsPerPixel, DWORD refreshRate, DWORD flags) override;
     STDMETHOD(WaitForVerticalBlank)(DWORD flags, HANDLE event) override;
-    STDMETHOD(GetAvailableVidMem)(LPDDSCAPS caps, LPDWORD total, LPDWORD free) override;
+
+    UNSUPPORTED_METHOD(Compact)
+    UNSUPPORTED_METHOD(CreatePalette, DWORD, LPPALETTEENTRY, LPDIRECTDRAWPALETTE *, IUnknown *)
+    UNSUPPORTED_METHOD(DuplicateSurface, LPDIRECTDRAWSURFACE, LPDIRECTDRAWSURFACE *)
+    UNSUPPORTED_METHOD(EnumDisplayModes, DWORD, LPDDSURFACEDESC, LPVOID, LPDDENUMMODESCALLBACK)
+    UNSUPPORTED_METHOD(EnumSurfaces, DWORD, LPDDSURFACEDESC, LPVOID, LPDDENUMSURFACESCALLBACK)
+    UNSUPPORTED_METHOD(FlipToGDISurface)
+    UNSUPPORTED_METHOD(GetCaps, LPDDCAPS, LPDDCAPS)
+    UNSUPPORTED_METHOD(GetDisplayMode, LPDDSURFACEDESC)
+    UNSUPPORTED_METHOD(GetFourCCCodes, LPDWORD, LPDWORD)
+    UNSUPPORTED_METHOD(GetGDISurface, LPDIRECTDRAWSURFACE *)
+    UNSUPPORTED_METHOD(GetMonitorFrequency, LPDWORD)
+    UNSUPPORTED_METHOD(GetScanLine, LPDWORD)
+    UNSUPPORTED_METHOD(GetVerticalBlankStatus, WINBOOL *)
+    UNSUPPORTED_METHOD(Initialize, GUID *)
+
+  protected:
+    // A call record addressed to this face.
+    DDrawCall call(const char *method) const;
+    HRESULT unsupported(const char *method);
 };
 
-class FakeDirectDraw : public IDirectDraw {
+// Both faces are made once, in FakeDirectDraw.cpp, where the object they forward to is known.
+extern template class DirectDrawFace<IDirectDraw>;
+extern template class DirectDrawFace<IDirectDraw2>;
+
+// The IDirectDraw2 face: SetDisplayMode with a refresh rate, and the video-memory query.
+class FakeDirectDraw2 : public DirectDrawFace<IDirectDraw2> {
+  public:
+    explicit FakeDirectDraw2(FakeDirectDraw &owner) : DirectDrawFace(owner, "ddraw2") {}
+
+    STDMETHOD(SetDisplayMode)
+    (DWORD width, DWORD height, DWORD bitsPerPixel, DWORD refreshRate, DWORD flags) override;
+    UNSUPPORTED_METHOD(GetAvailableVidMem, LPDDSCAPS, LPDWORD, LPDWORD)
+};
+
+// The object, and its IDirectDraw face.
+class FakeDirectDraw : public DirectDrawFace<IDirectDraw> {
   public:
     // primaryWidth x primaryHeight is the size of primary surfaces (the screen).
     FakeDirectDraw(DDrawCallLog &log, DWORD primaryWidth, DWORD primaryHeight);
-    FakeDirectDraw(const FakeDirectDraw &) = delete;
-    FakeDirectDraw &operator=(const FakeDirectDraw &) = delete;
-    virtual ~FakeDirectDraw() = default;
 
-    // The object is alive while either interface holds a reference.
+    // The object is alive while either face holds a reference.
     bool alive() const { return refCount > 0 || second.refCount > 0; }
     // The surface behind an interface this object handed out, or null.
     FakeDirectDrawSurface *find(const IDirectDrawSurface *surface) const;
 
+    // The old SetDisplayMode, without refresh rate and flags.
+    STDMETHOD(SetDisplayMode)(DWORD width, DWORD height, DWORD bitsPerPixel) override;
+
     DDrawCallLog &log;
     DWORD primaryWidth;
     DWORD primaryHeight;
-    LONG refCount = 0;
     bool ended = false;
     FakeDirectDraw2 second;
     std::vector<std::unique_ptr<FakeDirectDrawSurface>> surfaces; // creation order
     std::vector<std::unique_ptr<FakeDirectDrawClipper>> clippers;
 
-    // The shared work of both interfaces; `object`/`name` say which interface was called.
-    DDrawCall call(const void *object, const char *name, const char *method) const;
-    HRESULT unsupported(const void *object, const char *name, const char *method);
-    HRESULT createSurface(const void *object, const char *name, LPDDSURFACEDESC desc,
-                          LPDIRECTDRAWSURFACE *surface);
-    HRESULT createClipper(const void *object, const char *name, DWORD flags,
-                          LPDIRECTDRAWCLIPPER *clipper);
-    HRESULT setCooperativeLevel(const void *object, const char *name, HWND window, DWORD flags);
-    HRESULT simple(const void *object, const char *name, const char *method, DWORD flags = 0);
+    // The work behind both faces; `record` is the call as the face recorded it.
+    HRESULT queryInterface(DDrawCall record, REFIID riid, void **object);
+    HRESULT createSurface(DDrawCall record, LPDDSURFACEDESC desc, LPDIRECTDRAWSURFACE *surface);
+    HRESULT createClipper(DDrawCall record, LPDIRECTDRAWCLIPPER *clipper);
     // Ends every surface, as DirectDraw does when its object goes away.
     void endIfUnused();
-
-    STDMETHOD(QueryInterface)(REFIID riid, void **object) override;
-    STDMETHOD_(ULONG, AddRef)() override;
-    STDMETHOD_(ULONG, Release)() override;
-    STDMETHOD(Compact)() override;
-    STDMETHOD(CreateClipper)(DWORD flags, LPDIRECTDRAWCLIPPER *clipper, IUnknown *outer) override;
-    STDMETHOD(CreatePalette)
-    (DWORD flags, LPPALETTEENTRY table, LPDIRECTDRAWPALETTE *palette, IUnknown *outer) override;
-    STDMETHOD(CreateSurface)
-    (LPDDSURFACEDESC desc, LPDIRECTDRAWSURFACE *surface, IUnknown *outer) override;
-    STDMETHOD(DuplicateSurface)(LPDIRECTDRAWSURFACE surface, LPDIRECTDRAWSURFACE *copy) override;
-    STDMETHOD(EnumDisplayModes)
-    (DWORD flags, LPDDSURFACEDESC desc, LPVOID context, LPDDENUMMODESCALLBACK callback) override;
-    STDMETHOD(EnumSurfaces)
-    (DWORD flags, LPDDSURFACEDESC desc, LPVOID context, LPDDENUMSURFACESCALLBACK callback) override;
-    STDMETHOD(FlipToGDISurface)() override;
-    STDMETHOD(GetCaps)(LPDDCAPS driverCaps, LPDDCAPS helCaps) override;
-    STDMETHOD(GetDisplayMode)(LPDDSURFACEDESC desc) override;
-    STDMETHOD(GetFourCCCodes)(LPDWORD count, LPDWORD codes) override;
-    STDMETHOD(GetGDISurface)(LPDIRECTDRAWSURFACE *surface) override;
-    STDMETHOD(GetMonitorFrequency)(LPDWORD frequency) override;
-    STDMETHOD(GetScanLine)(LPDWORD scanLine) override;
-    STDMETHOD(GetVerticalBlankStatus)(WINBOOL *inBlank) override;
-    STDMETHOD(Initialize)(GUID *guid) override;
-    STDMETHOD(RestoreDisplayMode)() override;
-    STDMETHOD(SetCooperativeLevel)(HWND window, DWORD flags) override;
-    STDMETHOD(SetDisplayMode)(DWORD width, DWORD height, DWORD bitsPerPixel) override;
-    STDMETHOD(WaitForVerticalBlank)(DWORD flags, HANDLE event) override;
 };

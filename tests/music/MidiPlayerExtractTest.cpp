@@ -6,8 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "MciRecorder.h"
-#include "doubles/PlatformCallsGuard.h"
+#include "doubles/MciRecorder.h"
 #include "music/MidiPlayer.h"
 
 namespace {
@@ -40,7 +39,7 @@ void writeFile(const std::string &path, const std::string &content) {
 
 class MidiPlayerExtractTest : public ::testing::Test {
   protected:
-    PlatformCallsGuard guard;
+    PlatformOverride calls;
     MidiPlayer player;
     std::string folder;     // the stand-in temporary directory, ending in a backslash
     std::string copyPath;   // where the copy of Zorvd.mid lands
@@ -59,7 +58,7 @@ class MidiPlayerExtractTest : public ::testing::Test {
         source = fopen(sourcePath.c_str(), "rb");
         ASSERT_NE(source, nullptr);
         ASSERT_EQ(fseek(source, static_cast<long>(PREFIX.size()), SEEK_SET), 0);
-        FakeTempPath::install(folder);
+        FakeTempPath::install(calls, folder);
     }
     void TearDown() override {
         fclose(source);
@@ -125,7 +124,7 @@ TEST_F(MidiPlayerExtractTest, SourceThatEndsEarlyCopiesOnlyWhatWasRead) {
 }
 
 TEST_F(MidiPlayerExtractTest, FolderThatCannotTakeTheFileKeepsThePath) {
-    FakeTempPath::install(folder + "no such folder\\");
+    FakeTempPath::install(calls, folder + "no such folder\\");
     ResultCode rc = player.extract("Zorvd.mid", source, 4);
     EXPECT_EQ(rc, RC_FILE_CREATE_FAILED) << std::hex << "0x" << rc;
     ASSERT_NE(player.tempPath, nullptr);
@@ -147,7 +146,7 @@ TEST_F(MidiPlayerExtractTest, PathOfMoreThan520CharactersIsRefusedUnwritten) {
         player.tempPath = nullptr;
         // A folder that does not exist: a path that fits is then still refused by the open.
         std::string directory = "Z:\\" + std::string(c.directoryLength - 4, 'd') + "\\";
-        FakeTempPath::install(directory);
+        FakeTempPath::install(calls, directory);
         ResultCode rc = player.extract(name.c_str(), source, 4);
         EXPECT_EQ(rc, RC_FILE_CREATE_FAILED) << c.directoryLength << std::hex << ": 0x" << rc;
         if (c.fits) {
@@ -189,7 +188,7 @@ TEST_F(MidiPlayerExtractTest, FailedWriteIsNotReportedAsSuccess) {
     if (!deviceRefusesWrites) {
         GTEST_SKIP() << "Z:\\dev\\full accepted a write here";
     }
-    FakeTempPath::install("Z:\\dev\\");
+    FakeTempPath::install(calls, "Z:\\dev\\");
     ResultCode rc = player.extract("full", source, static_cast<int32_t>(TUNE.size()));
     EXPECT_EQ(rc, RC_FILE_CREATE_FAILED) << std::hex << "0x" << rc;
 }

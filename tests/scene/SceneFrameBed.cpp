@@ -72,5 +72,5 @@ std::vector<DDrawCall> SceneFrameBed::blitsFrom(const FakeDirectDrawSurface &spr
 POINT drawnAt(const DDrawCall &blit) {
     // Clipping at the left or top moves the point onto the screen and the source rectangle's
     // corner by the same amount; the sprite's own rectangle starts at (0, 0).
-    return {blit.point.x - blit.sourceRect.left, blit.point.y - blit.sourceRect.top};
+    return {blit.position.x - blit.sourceRect.left, blit.position.y - blit.sourceRect.top};
 }

@@ -61,8 +61,7 @@ void SceneStartBed::SetUp() {
     ScreenWidth = 0;
     ScreenHeight = 0;
     ScreenBitsPerPixel = 0;
-    installScenePlatform();
-    sceneCalls.temporaryDirectory = TEMPORARY_DIRECTORY;
+    FakeTempPath::directory = TEMPORARY_DIRECTORY;
     _mkdir("scene-temp");
     std::remove(TUNE_COPY_PATH);
     std::remove(DATA_FILE_PATH);

@@ -10,7 +10,7 @@
 #include "doubles/FakeDDraw.h"
 #include "doubles/FakeGdi.h"
 #include "doubles/FakeScreen.h"
-#include "doubles/PlatformCallsGuard.h"
+#include "ScenePlatform.h"
 #include "SceneDataFile.h"
 
 class SceneStartBed : public ::testing::Test {
@@ -25,7 +25,7 @@ class SceneStartBed : public ::testing::Test {
     // The CreateSurface calls for sprites (system memory) on the given DirectDraw object.
     std::vector<DDrawCall> spriteCreations(const FakeDirectDraw *object) const;
 
-    PlatformCallsGuard guard;
+    ScenePlatform scenePlatform;
     FakeDDraw ddraw;
     FakeScreen screen{ddraw.log};
     FakeGdi gdi{ddraw.log};

@@ -28,7 +28,7 @@ TEST_F(StartSceneTest, PlaysTheTuneBuildsTheWindowedDisplayAndSeedsTheStars) {
                   std::string("open ") + TUNE_COPY_PATH + " type sequencer alias MUSIC",
                   "play MUSIC from 0 notify",
               }),
-              sceneCalls.mciCommands);
+              MciRecorder::commands());
     EXPECT_EQ(demoTune(), readFile(TUNE_COPY_PATH));
     EXPECT_TRUE(sceneCalls.quitCodes.empty());
 
@@ -104,7 +104,7 @@ TEST_F(StartSceneTest, WithoutATuneEntryStartsWithAnEmptyCopy) {
     }));
     EXPECT_TRUE(startScene());
     EXPECT_TRUE(sceneCalls.messageBoxes.empty());
-    EXPECT_EQ(3u, sceneCalls.mciCommands.size());
+    EXPECT_EQ(3u, MciRecorder::calls.size());
     EXPECT_TRUE(readFile(TUNE_COPY_PATH).empty());
 }
 
@@ -142,16 +142,16 @@ class StartSceneFailureTest : public SceneStartBed,
             file[file.size() - 8] += 1; // the trailer points one byte past "ZORDIR"
             break;
         case Fault::NoTemporaryFile:
-            sceneCalls.temporaryDirectory = ".\\no-such-directory\\";
+            FakeTempPath::directory = ".\\no-such-directory\\";
             break;
         case Fault::CloseFails:
-            sceneCalls.failingMciCommand = 1;
+            MciRecorder::failingCall = 0;
             break;
         case Fault::OpenFails:
-            sceneCalls.failingMciCommand = 2;
+            MciRecorder::failingCall = 1;
             break;
         case Fault::PlayFails:
-            sceneCalls.failingMciCommand = 3;
+            MciRecorder::failingCall = 2;
             break;
         }
         writeDataFile(file);
@@ -165,8 +165,8 @@ TEST_P(StartSceneFailureTest, ShowsOneMessageAndStopsAtTheFailingStep) {
     EXPECT_FALSE(startScene());
 
     expectOneErrorBox(c.text);
-    EXPECT_EQ(c.mciCommandsSent, sceneCalls.mciCommands.size());
-    EXPECT_EQ(c.temporaryPathAsked, firstCallIndex("GetTempPathA") >= 0);
+    EXPECT_EQ(c.mciCommandsSent, MciRecorder::calls.size());
+    EXPECT_EQ(c.temporaryPathAsked, FakeTempPath::asked > 0);
     EXPECT_TRUE(sceneCalls.quitCodes.empty()) << "the start-up itself ends the program";
     EXPECT_TRUE(sceneCalls.windowPositions.empty());
     EXPECT_TRUE(ddraw.objects.empty()) << "no display was set up";
@@ -206,7 +206,7 @@ TEST_F(StartSceneTest, FailedWindowedSetUpIsReportedAndQuitsButTheStartUpSucceed
     EXPECT_EQ(1u, sceneCalls.windowPositions.size());
     EXPECT_EQ(1, fullScreenNext);
     EXPECT_EQ(41, stars[0].x) << "the stars are seeded all the same";
-    EXPECT_EQ(3u, sceneCalls.mciCommands.size()) << "the tune plays on until the quit";
+    EXPECT_EQ(3u, MciRecorder::calls.size()) << "the tune plays on until the quit";
 }
 
 TEST_F(StartSceneTest, NoSpriteIsLoadedOntoAHalfBuiltDisplay) {
