@@ -1,7 +1,7 @@
 // clipToRect and Surface::blitTo over the edges and corners of the screen, the empty
 // rectangles at the exact outer positions, and what a lost surface leads to.
 #include "DisplayTestBed.h"
-#include "TestBitmap.h"
+#include "support/BmpImage.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "TestBitmap.h"
+#include "support/BmpImage.h"
 #include "display/Surface.h"
 #include "doubles/PlatformOverride.h"
 
@@ -101,9 +101,9 @@ TEST_F(BmpLoader, EachFailingStepReturnsItsCodeAndKeepsWhatItHad) {
     std::vector<uint8_t> notBmp = good;
     notBmp[1] = 'A';
     std::vector<uint8_t> emptyPixels = good;
-    putU32(emptyPixels, BF_SIZE_AT, 1078);
+    putWord(emptyPixels, BF_SIZE_AT, 1078);
     std::vector<uint8_t> wrapped = good;
-    putU32(wrapped, BF_SIZE_AT, 1000);
+    putWord(wrapped, BF_SIZE_AT, 1000);
     const Case cases[] = {
         {"empty stream", {}, RC_HEADER_INVALID, false, false},
         {"13 bytes", std::vector<uint8_t>(good.begin(), good.begin() + 13), RC_HEADER_INVALID,

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "DisplayTestBed.h"
-#include "TestBitmap.h"
+#include "support/BmpImage.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "DisplayTestBed.h"
-#include "TestBitmap.h"
+#include "support/BmpImage.h"
 
 namespace {
 

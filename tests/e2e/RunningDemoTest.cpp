@@ -112,7 +112,7 @@ TEST_F(RunningDemo, CopiesTheTuneToTheTemporaryFolderByteForByte) {
 
     char temporary[MAX_PATH];
     GetTempPathA(MAX_PATH, temporary);
-    EXPECT_EQ(readFile(std::string(temporary) + "Zorvd.mid"), entry);
+    EXPECT_EQ(readFile<std::vector<char>>(std::string(temporary) + "Zorvd.mid"), entry);
 }
 
 } // namespace

@@ -42,20 +42,6 @@ void releaseScene() {
 
 } // namespace
 
-Bytes readFile(const std::string &path) {
-    Bytes bytes;
-    FILE *file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return bytes;
-    }
-    int byte;
-    while ((byte = std::fgetc(file)) != EOF) {
-        bytes.push_back(static_cast<unsigned char>(byte));
-    }
-    std::fclose(file);
-    return bytes;
-}
-
 void SceneStartBed::SetUp() {
     resetSceneState();
     ScreenWidth = 0;

@@ -38,5 +38,3 @@ extern const char *const DATA_FILE_PATH;
 extern const char *const TEMPORARY_DIRECTORY;
 // The temporary copy of the tune as the player names it.
 extern const char *const TUNE_COPY_PATH;
-// The whole content of a file; empty when it cannot be read.
-Bytes readFile(const std::string &path);

@@ -29,7 +29,7 @@ TEST_F(StartSceneTest, PlaysTheTuneBuildsTheWindowedDisplayAndSeedsTheStars) {
                   "play MUSIC from 0 notify",
               }),
               MciRecorder::commands());
-    EXPECT_EQ(demoTune(), readFile(TUNE_COPY_PATH));
+    EXPECT_EQ(demoTune(), readFile<Bytes>(TUNE_COPY_PATH));
     EXPECT_TRUE(sceneCalls.quitCodes.empty());
 
     ASSERT_EQ(1u, ddraw.objects.size());
@@ -98,14 +98,14 @@ TEST_F(StartSceneTest, LeavesTheAnimationAtItsStartValues) {
 
 TEST_F(StartSceneTest, WithoutATuneEntryStartsWithAnEmptyCopy) {
     writeDataFile(makeDataFile({
-        {"ball.bmp", makeBitmap(32, 32)},
-        {"star.bmp", makeBitmap(8, 8)},
-        {"logo.bmp", makeBitmap(200, 100)},
+        {"ball.bmp", buildBmp({32, 32})},
+        {"star.bmp", buildBmp({8, 8})},
+        {"logo.bmp", buildBmp({200, 100})},
     }));
     EXPECT_TRUE(startScene());
     EXPECT_TRUE(sceneCalls.messageBoxes.empty());
     EXPECT_EQ(3u, MciRecorder::calls.size());
-    EXPECT_TRUE(readFile(TUNE_COPY_PATH).empty());
+    EXPECT_TRUE(readFile<Bytes>(TUNE_COPY_PATH).empty());
 }
 
 enum class Fault {
