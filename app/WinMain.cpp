@@ -1,7 +1,7 @@
 // Process entry: registers the window class, opens the centred borderless window, starts the
 // scene and runs the message loop, which draws a frame whenever no message is waiting.
-#include "app/PlatformCalls.h"
 #include "app/mainWindow.h"
+#include "platform/PlatformCalls.h"
 #include "resources/resourceIds.h"
 #include "scene/Scene.h"
 
@@ -28,8 +28,8 @@ bool createMainWindow(HINSTANCE instance) {
     POINT position = centredWindowPosition(platform.GetSystemMetrics(SM_CXSCREEN),
                                            platform.GetSystemMetrics(SM_CYSCREEN));
     mainWindow = platform.CreateWindowExA(0, MAIN_WINDOW_TITLE, MAIN_WINDOW_TITLE, WS_POPUP,
-                                          position.x, position.y, MAIN_WINDOW_WIDTH,
-                                          MAIN_WINDOW_HEIGHT, nullptr, nullptr, instance, nullptr);
+                                          position.x, position.y, SCREEN_WIDTH, SCREEN_HEIGHT,
+                                          nullptr, nullptr, instance, nullptr);
     return mainWindow != nullptr;
 }
 

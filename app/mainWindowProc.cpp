@@ -1,11 +1,18 @@
 // The window procedure: Escape closes, Alt+Enter toggles the display mode, the end of the tune
-// restarts it; everything else gets the system's default handling.
-#include "app/PlatformCalls.h"
+// restarts it, the size stays fixed; everything else gets the system's default handling.
 #include "app/mainWindow.h"
+
 #include "music/MidiPlayer.h"
+#include "platform/PlatformCalls.h"
 #include "scene/Scene.h"
 
-HWND mainWindow = nullptr;
+void fillMinMaxInfo(HWND, MINMAXINFO *info) {
+    info->ptMaxSize = {SCREEN_WIDTH, SCREEN_HEIGHT};
+    // A fixed point, not the centred position: where a maximised window would go.
+    info->ptMaxPosition = {SCREEN_WIDTH / 2, SCREEN_HEIGHT / 2};
+    info->ptMinTrackSize = {SCREEN_WIDTH, SCREEN_HEIGHT};
+    info->ptMaxTrackSize = {SCREEN_WIDTH, SCREEN_HEIGHT};
+}
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

@@ -10,7 +10,7 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
 endif()
 
 file(GLOB ZORV2_CORE_SOURCES CONFIGURE_DEPENDS
-    app/*.cpp scene/*.cpp display/*.cpp datafile/*.cpp music/*.cpp)
+    platform/*.cpp app/*.cpp scene/*.cpp display/*.cpp datafile/*.cpp music/*.cpp)
 list(REMOVE_ITEM ZORV2_CORE_SOURCES ${CMAKE_SOURCE_DIR}/app/WinMain.cpp)
 add_library(zorv2_core STATIC ${ZORV2_CORE_SOURCES})
 target_include_directories(zorv2_core PUBLIC ${CMAKE_SOURCE_DIR})

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/ResultCode.h"
+#include "platform/ResultCode.h"
 
 // One directory record, exactly as stored: 272 bytes, little-endian, no padding.
 #pragma pack(push, 1)
@@ -18,6 +18,13 @@ struct DataFileEntry {
 };
 #pragma pack(pop)
 static_assert(sizeof(DataFileEntry) == 272, "a directory record is 272 bytes");
+
+// The one name comparison of the data file, for its magics and entry names.
+// True when the NUL-terminated texts a and b are equal with the ASCII letters compared without
+// regard to case; every other byte must match exactly. At most limit bytes of either text are
+// looked at: a text with no NUL among them equals nothing, so a fixed-size field that lacks its
+// terminator is never read past.
+bool namesEqualIgnoringCase(const char *a, const char *b, size_t limit);
 
 class DataFile {
   public:

@@ -1,5 +1,6 @@
 // Display: the DirectDraw device of one display mode, windowed or exclusive full screen,
-// with its primary surface, one back buffer and (windowed) the clipper bound to the window.
+// with its primary surface, one back buffer and (windowed) the clipper bound to the window:
+// both set-ups, the present, recovery of a lost primary surface and the tear-down.
 #pragma once
 
 #include <cstdint>
@@ -7,7 +8,7 @@
 #include <windows.h>
 #include <ddraw.h>
 
-#include "app/ResultCode.h"
+#include "platform/ResultCode.h"
 #include "display/FramePacer.h"
 #include "display/Surface.h"
 
@@ -18,6 +19,11 @@ extern int32_t ScreenBitsPerPixel;
 
 // The DirectDraw object of the current Display; null when there is none.
 extern IDirectDraw2 *directDraw;
+
+// The argument of Display::present that asks it to wait for the vertical blank first.
+constexpr int32_t PRESENT_AT_VERTICAL_BLANK = 1;
+// The argument of Display::setFullScreen that asks for the standard VGA form of a mode.
+constexpr int32_t MODE_STANDARD_VGA = 1;
 
 class Display {
   public:

@@ -1,5 +1,6 @@
 // Surface: one DirectDraw surface and, for a sprite, the 8-bit image loaded into it.
 // The same class serves the primary surface, the back buffer and the three sprites.
+// Its image loader is in BmpLoader.cpp; everything else is in Surface.cpp.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +9,7 @@
 #include <windows.h>
 #include <ddraw.h>
 
-#include "app/ResultCode.h"
+#include "platform/ResultCode.h"
 
 // Where Surface::create asks DirectDraw to put a new surface.
 enum MemoryKind : uint32_t {
@@ -16,6 +17,9 @@ enum MemoryKind : uint32_t {
     MEMORY_VIDEO = 257,
     MEMORY_ANY = 258,
 };
+
+// The useColorKey argument of Surface::blitTo that leaves the key-coloured pixels out.
+constexpr int32_t BLIT_WITH_COLOR_KEY = 1;
 
 class Surface {
   public:
@@ -35,6 +39,8 @@ class Surface {
     HRESULT getDC();
     void drawText(int32_t x, int32_t y, const char *text, COLORREF colour);
     HRESULT releaseDC();
+    // Gives back this wrapper's reference to its DirectDraw surface and forgets it.
+    void releaseSurface();
 
     int32_t x;
     int32_t y;
@@ -50,6 +56,9 @@ class Surface {
     // Size in bytes of the imageBits block; drawing checks the image's rows fit into it.
     DWORD imageBitsSize;
 };
+
+// A surface description, cleared, with its size and the given flags and capabilities set.
+DDSURFACEDESC surfaceDescription(DWORD flags, DWORD caps);
 
 // Clips a blit of source placed at (x, y) to clip; x, y and source are changed in place.
 void clipToRect(int32_t &x, int32_t &y, RECT &source, const RECT &clip);

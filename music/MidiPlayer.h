@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "app/ResultCode.h"
+#include "platform/ResultCode.h"
 
 class MidiPlayer {
   public:

@@ -2,7 +2,7 @@
 // millisecond clock, and writes "Frame Rate = NN" through a surface's device context.
 #include "scene/FrameCounter.h"
 
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 #include "display/Surface.h"
 
 void FrameCounter::tick() {

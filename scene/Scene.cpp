@@ -1,7 +1,12 @@
-// The demo's process-wide state with its start values. The animated values are start values of
-// the process, not of startScene, so display toggles never reset them.
+// The demo's process-wide state with its start values, and the two helpers the scene's
+// operations share: where the window is centred, and the report of a failure. The animated
+// values are start values of the process, not of startScene, so display toggles never reset them.
 #include "scene/Scene.h"
 
+#include "platform/PlatformCalls.h"
+#include "platform/resultText.h"
+
+HWND mainWindow = nullptr;
 Display *currentDisplay = nullptr;
 MidiPlayer *midiPlayer = nullptr;
 DataFile *dataFile = nullptr;
@@ -15,5 +20,14 @@ int32_t ballX[BALL_COUNT] = {0, 500, 100};
 int32_t ballY[BALL_COUNT] = {0, 300, 400};
 int32_t ballDX[BALL_COUNT] = {0, -2, -2};
 int32_t ballDY[BALL_COUNT] = {0, -2, -2};
-int32_t logoX = 640;
+int32_t logoX = SCREEN_WIDTH;
 Star stars[STAR_COUNT] = {};
+
+POINT centredWindowPosition(int screenWidth, int screenHeight) {
+    // Signed halves that round toward zero; nothing clamps a screen smaller than the window.
+    return {screenWidth / 2 - SCREEN_WIDTH / 2, screenHeight / 2 - SCREEN_HEIGHT / 2};
+}
+
+void reportFailure(ResultCode code) {
+    platform.MessageBoxA(mainWindow, resultText(code), "Error!", MB_OK);
+}

@@ -1,10 +1,12 @@
-// The demo's process-wide state and the operations that build it, rebuild it and draw it.
+// The demo's process-wide state, the operations that build it, rebuild it and draw it, and the
+// helpers those operations share.
 #pragma once
 
 #include <cstdint>
 
 #include <windows.h>
 
+#include "platform/ResultCode.h"
 #include "scene/FrameCounter.h"
 
 class Display;
@@ -17,9 +19,15 @@ struct Star {
     int32_t y;
 };
 
+// The screen the scene is drawn for, and the size of the window that shows it.
+constexpr int32_t SCREEN_WIDTH = 640;
+constexpr int32_t SCREEN_HEIGHT = 480;
+
 constexpr int BALL_COUNT = 3;
 constexpr int STAR_COUNT = 60;
 
+// The one window of the program; null until WinMain has created it.
+extern HWND mainWindow;
 extern Display *currentDisplay;
 extern MidiPlayer *midiPlayer;
 extern DataFile *dataFile;
@@ -42,3 +50,9 @@ bool startScene();
 void toggleDisplayMode();
 // Moves everything one step and draws and presents one frame.
 void renderFrame();
+
+// Where a screen-sized window is centred on a screen of the given size; halves round toward zero.
+POINT centredWindowPosition(int screenWidth, int screenHeight);
+// Shows a failure to the user, the one report the demo makes: one "Error!" message box, owned
+// by the main window, with the text of code.
+void reportFailure(ResultCode code);

@@ -1,12 +1,9 @@
 // Start-up of the demo: data file, music, sprites, the first (windowed) display and the stars.
-#include "app/PlatformCalls.h"
-#include "app/mainWindow.h"
 #include "datafile/DataFile.h"
 #include "display/Display.h"
 #include "music/MidiPlayer.h"
 #include "scene/Scene.h"
-#include "scene/reportFailure.h"
-#include "scene/seedStars.h"
+#include "scene/starField.h"
 
 namespace {
 

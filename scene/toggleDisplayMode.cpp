@@ -2,12 +2,10 @@
 // onto surfaces of the new DirectDraw object.
 #include <initializer_list>
 
-#include "app/PlatformCalls.h"
-#include "app/mainWindow.h"
 #include "datafile/DataFile.h"
 #include "display/Display.h"
+#include "platform/PlatformCalls.h"
 #include "scene/Scene.h"
-#include "scene/reportFailure.h"
 
 namespace {
 
@@ -16,10 +14,7 @@ namespace {
 // would leak the three sprite surfaces there; on Windows it only ends them a moment earlier.
 void releaseSpriteSurfaces() {
     for (Surface *sprite : {ballSprite, starSprite, logoSprite}) {
-        if (sprite->surface) {
-            sprite->surface->Release();
-            sprite->surface = nullptr;
-        }
+        sprite->releaseSurface();
     }
 }
 
@@ -31,11 +26,12 @@ void replaceDisplay() {
     currentDisplay = new Display();
 }
 
-// Moves the 640 x 480 window back to the middle of the screen and to the top.
+// Moves the screen-sized window back to the middle of the screen and to the top.
 void centreMainWindow() {
     POINT position = centredWindowPosition(platform.GetSystemMetrics(SM_CXSCREEN),
                                            platform.GetSystemMetrics(SM_CYSCREEN));
-    platform.SetWindowPos(mainWindow, HWND_TOP, position.x, position.y, 640, 480, 0);
+    platform.SetWindowPos(mainWindow, HWND_TOP, position.x, position.y, SCREEN_WIDTH, SCREEN_HEIGHT,
+                          0);
 }
 
 // Shows a failed set-up and asks the message loop to end the program.
@@ -49,13 +45,14 @@ ResultCode setUpNextDisplay() {
     ResultCode result;
     if (fullScreenNext == 1) {
         // The depth is the desktop's, as the previous windowed set-up measured it.
-        result = currentDisplay->setFullScreen(mainWindow, 640, 480, ScreenBitsPerPixel, 1);
+        result = currentDisplay->setFullScreen(mainWindow, SCREEN_WIDTH, SCREEN_HEIGHT,
+                                               ScreenBitsPerPixel, MODE_STANDARD_VGA);
         if (result != RC_SUCCESS) {
             reportSetUpFailure(result);
         }
         fullScreenNext = 0;
     } else {
-        result = currentDisplay->setWindowed(mainWindow, 640, 480);
+        result = currentDisplay->setWindowed(mainWindow, SCREEN_WIDTH, SCREEN_HEIGHT);
         if (result != RC_SUCCESS) {
             reportSetUpFailure(result);
         }

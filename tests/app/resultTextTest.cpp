@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/resultText.h"
+#include "platform/resultText.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 // the double's functions, and each puts back exactly what it found.
 #pragma once
 
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 
 // The type T itself; as a parameter type it keeps T from being deduced there.
 template <typename T> struct SameType { using Type = T; };

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 #include "music/MidiPlayer.h"
 
 namespace {

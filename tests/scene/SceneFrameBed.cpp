@@ -5,7 +5,7 @@
 #include "display/Display.h"
 #include "display/FramePacer.h"
 #include "scene/Scene.h"
-#include "scene/seedStars.h"
+#include "scene/starField.h"
 
 Surface *makeSprite(IDirectDrawSurface *surface, int32_t width, int32_t height) {
     Surface *sprite = new Surface();

@@ -6,7 +6,6 @@
 
 #include "SceneStateReset.h"
 #include "ScenePlatform.h"
-#include "app/mainWindow.h"
 #include "datafile/DataFile.h"
 #include "display/Display.h"
 #include "display/FramePacer.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "scene/Scene.h"
-#include "scene/starRandom.h"
+#include "scene/starField.h"
 
 void resetSceneState() {
     currentDisplay = nullptr;

@@ -3,8 +3,7 @@
 
 #include "SceneStateReset.h"
 #include "scene/Scene.h"
-#include "scene/seedStars.h"
-#include "scene/starRandom.h"
+#include "scene/starField.h"
 
 namespace {
 

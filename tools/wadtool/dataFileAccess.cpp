@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "app/resultText.h"
+#include "platform/resultText.h"
 
 bool openDataFile(DataFile &dataFile, const std::string &path, std::string &error) {
     ResultCode rc = dataFile.open(path.c_str());

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "datafile/DataFile.h"
-#include "datafile/namesEqualIgnoringCase.h"
 #include "wadtool.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // wadtool verify: checks a data file for everything the demo's reader relies on, and for what
 // it would silently accept but serve wrongly (unterminated or duplicate names).
 #include "dataFileAccess.h"
-#include "datafile/namesEqualIgnoringCase.h"
+#include "datafile/DataFile.h"
 #include "wadtool.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // The real Windows functions behind the PlatformCalls table.
-#include "app/PlatformCalls.h"
+#include "platform/PlatformCalls.h"
 
 const PlatformCalls realPlatformCalls = {
     ::RegisterClassA,

@@ -1,5 +1,5 @@
 // The message of every ResultCode that has one. Exact equality only: no ranges, no masks.
-#include "app/resultText.h"
+#include "platform/resultText.h"
 
 namespace {
 
@@ -8,7 +8,8 @@ struct CodeText {
     const char *text;
 };
 
-// The texts are the system's own, typos included ("Succes!", "aquire", "Couldnot").
+// Every text is kept byte for byte, misspellings included ("Succes!", "aquire", "Couldnot"):
+// it is what the demo has always shown, and correcting one would change what users see.
 const CodeText codeTexts[] = {
     {RC_SUCCESS, "Succes!"},
     {RC_FILE_NOT_FOUND, "File not found!"},

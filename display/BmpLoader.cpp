@@ -1,11 +1,14 @@
 // Surface::loadBitmap: reads one BMP from a stream into two locked blocks of movable global
-// memory, the info header with a 256-entry colour table, and the pixel data.
-#include "display/loadBitmap.h"
+// memory, the info header with a 256-entry colour table, and the pixel data; and the check that
+// such an image can be handed to GDI.
+#include "display/BmpLoader.h"
 
+#include <cstdint>
 #include <cstring>
 
-#include "app/PlatformCalls.h"
 #include "display/Surface.h"
+#include "platform/PlatformCalls.h"
+#include "platform/readExactly.h"
 
 namespace {
 
@@ -33,9 +36,38 @@ void releaseBlock(void *address) {
     platform.GlobalFree(handle);
 }
 
-// Reads exactly n bytes as one record.
-bool readWhole(FILE *stream, void *into, size_t bytes) {
-    return std::fread(into, bytes, 1, stream) == 1;
+// Bytes of colour table GDI reads behind the header for this kind of image.
+uint64_t colourTableBytes(const BITMAPINFOHEADER &header) {
+    if (header.biBitCount <= 8) {
+        uint64_t most = uint64_t(1) << header.biBitCount;
+        uint64_t used = header.biClrUsed ? header.biClrUsed : most;
+        return 4 * (used > most ? used : most);
+    }
+    if (header.biCompression == BI_BITFIELDS)
+        return 3 * sizeof(DWORD);
+    return 4 * uint64_t(header.biClrUsed);
+}
+
+// Bytes of pixel data GDI reads for this image, or UINT64_MAX when it cannot be known.
+uint64_t pixelDataBytes(const BITMAPINFOHEADER &header) {
+    if (header.biCompression != BI_RGB && header.biCompression != BI_BITFIELDS)
+        return header.biSizeImage ? header.biSizeImage : UINT64_MAX;
+    switch (header.biBitCount) {
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+        break;
+    default:
+        return UINT64_MAX;
+    }
+    if (header.biWidth <= 0)
+        return UINT64_MAX;
+    uint64_t rowBytes = (uint64_t(header.biWidth) * header.biBitCount + 31) / 32 * 4;
+    int64_t rows = header.biHeight < 0 ? -int64_t(header.biHeight) : header.biHeight;
+    return rowBytes * uint64_t(rows);
 }
 
 } // namespace
@@ -55,12 +87,12 @@ ResultCode Surface::loadBitmap(FILE *stream) {
     long start = std::ftell(stream);
 
     BITMAPFILEHEADER fileHeader;
-    if (!readWhole(stream, &fileHeader, BMP_FILE_HEADER_SIZE))
+    if (!readExactly(stream, &fileHeader, BMP_FILE_HEADER_SIZE))
         return RC_HEADER_INVALID;
     if (fileHeader.bfType != BMP_SIGNATURE)
         return RC_NOT_BMP;
     BITMAPINFOHEADER infoHeader;
-    if (!readWhole(stream, &infoHeader, BMP_INFO_HEADER_SIZE))
+    if (!readExactly(stream, &infoHeader, BMP_INFO_HEADER_SIZE))
         return RC_BMP_BAD;
 
     imageInfo = static_cast<BITMAPINFO *>(lockedBlock(BMP_INFO_BLOCK_SIZE));
@@ -68,7 +100,7 @@ ResultCode Surface::loadBitmap(FILE *stream) {
         return RC_BMP_INFO_ALLOC_FAILED;
     std::memset(imageInfo, 0, BMP_INFO_BLOCK_SIZE);
     std::memcpy(&imageInfo->bmiHeader, &infoHeader, BMP_INFO_HEADER_SIZE);
-    if (!readWhole(stream, imageInfo->bmiColors, BMP_COLOUR_TABLE_SIZE))
+    if (!readExactly(stream, imageInfo->bmiColors, BMP_COLOUR_TABLE_SIZE))
         return RC_PALETTE_LOAD_FAILED;
 
     // A bfSize not above bfOffBits leaves no pixels; unchecked, the difference would wrap
@@ -81,10 +113,18 @@ ResultCode Surface::loadBitmap(FILE *stream) {
         return RC_BITMAP_ALLOC_FAILED;
     imageBitsSize = pixelBytes;
     std::fseek(stream, start + static_cast<long>(fileHeader.bfOffBits), SEEK_SET);
-    if (!readWhole(stream, imageBits, pixelBytes))
+    if (!readExactly(stream, imageBits, pixelBytes))
         return RC_BAD_IMAGE_DATA;
 
     width = imageInfo->bmiHeader.biWidth;
     height = imageInfo->bmiHeader.biHeight;
     return RC_SUCCESS;
+}
+
+bool imageFitsBlocks(const BITMAPINFOHEADER &header, DWORD bitsSize) {
+    if (header.biSize < sizeof(BITMAPINFOHEADER) || header.biSize > BMP_INFO_BLOCK_SIZE)
+        return false;
+    if (header.biSize + colourTableBytes(header) > BMP_INFO_BLOCK_SIZE)
+        return false;
+    return pixelDataBytes(header) <= bitsSize;
 }

@@ -1,8 +1,0 @@
-// Whether a loaded image can be handed to GDI without GDI reading past its two blocks.
-#pragma once
-
-#include <windows.h>
-
-// True when the header plus the colour table GDI will read fit in the 1064-byte info block and
-// the pixel rows the header describes fit in the bitsSize bytes of the pixel block.
-bool imageFitsBlocks(const BITMAPINFOHEADER &header, DWORD bitsSize);

@@ -1,0 +1,11 @@
+// Reading the screen's device capabilities through one screen device context.
+#include "display/screenCaps.h"
+
+#include "platform/PlatformCalls.h"
+
+void readScreenCaps(const int *indexes, int *values, size_t count) {
+    HDC screen = platform.GetDC(nullptr);
+    for (size_t i = 0; i < count; ++i)
+        values[i] = platform.GetDeviceCaps(screen, indexes[i]);
+    platform.ReleaseDC(nullptr, screen);
+}

@@ -1,7 +1,0 @@
-// Shows a failure to the user: the one report the demo makes.
-#pragma once
-
-#include "app/ResultCode.h"
-
-// One "Error!" message box, owned by the main window, with the text of code.
-void reportFailure(ResultCode code);

@@ -1,0 +1,19 @@
+// The star field: its pseudo-random generator, a linear congruential sequence modulo 2^32, and
+// the scattering of the sixty stars, two successive draws per star, x first.
+#include "scene/starField.h"
+
+#include "scene/Scene.h"
+
+uint32_t starRandomState = 1;
+
+int32_t starRandom() {
+    starRandomState = starRandomState * 214013u + 2531011u;
+    return static_cast<int32_t>((starRandomState >> 16) & 0x7FFFu);
+}
+
+void seedStars() {
+    for (Star &star : stars) {
+        star.x = starRandom() % SCREEN_WIDTH;
+        star.y = starRandom() % SCREEN_HEIGHT;
+    }
+}

@@ -1,0 +1,14 @@
+// The star field's own pseudo-random generator, and the scattering of the sixty stars with it.
+// The generator is never seeded, so every run draws the same sequence.
+#pragma once
+
+#include <cstdint>
+
+// The generator's state; 1 when the process starts.
+extern uint32_t starRandomState;
+
+// Advances the state and yields a value from 0 to 32767.
+int32_t starRandom();
+
+// Gives every star an x in 0..639 and a y in 0..479, drawing x then y from starRandom.
+void seedStars();
