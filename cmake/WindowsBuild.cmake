@@ -20,12 +20,22 @@ add_executable(Zorv2Demo WIN32 app/WinMain.cpp resources/Zorv2Demo.rc)
 target_link_libraries(Zorv2Demo PRIVATE zorv2_core)
 set_target_properties(Zorv2Demo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/demo)
 
+# The resource script takes the project's VERSION from a made header, and the application
+# manifest (which carries the version too) from the same folder.
+set(ZORV2_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+set(ZORV2_VERSION_QUAD ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0)
+configure_file(resources/version.h.in ${ZORV2_GENERATED_DIR}/version.h @ONLY)
+configure_file(resources/Zorv2Demo.manifest.in ${ZORV2_GENERATED_DIR}/Zorv2Demo.manifest @ONLY)
+target_include_directories(Zorv2Demo PRIVATE ${ZORV2_GENERATED_DIR})
+set_source_files_properties(resources/Zorv2Demo.rc PROPERTIES OBJECT_DEPENDS
+    "${ZORV2_GENERATED_DIR}/version.h;${ZORV2_GENERATED_DIR}/Zorv2Demo.manifest;${CMAKE_SOURCE_DIR}/resources/Zorv2Demo.ico")
+
 # The content tools run on the build machine, so they are built with its own compiler.
 ExternalProject_Add(host_tools
     SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools
     BINARY_DIR ${CMAKE_BINARY_DIR}/host-tools
     CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE= -DCMAKE_C_COMPILER=gcc -DCMAKE_CXX_COMPILER=g++
-               -DCMAKE_BUILD_TYPE=Release
+               -DCMAKE_BUILD_TYPE=Release -DZORV2_VERSION=${ZORV2_VERSION}
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
     BUILD_BYPRODUCTS ${CMAKE_BINARY_DIR}/host-tools/wadtool/wadtool)
@@ -44,6 +54,8 @@ add_custom_command(OUTPUT ${ZORV2_DATA_FILE}
     DEPENDS host_tools ${ZORV2_ASSET_FILES}
     COMMENT "Packing Varev1.WAD")
 add_custom_target(data_file ALL DEPENDS ${ZORV2_DATA_FILE})
+
+include(cmake/Packaging.cmake)
 
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

@@ -75,7 +75,13 @@ DemoProcess::~DemoProcess() {
 }
 
 bool DemoProcess::start(const std::string &workingDirectory) {
-    std::string command = "\"" + folderFromEnvironment("ZORV2_DEMO_DIR") + "\\Zorv2Demo.exe\"";
+    return startProgram(folderFromEnvironment("ZORV2_DEMO_DIR") + "\\Zorv2Demo.exe",
+                        workingDirectory);
+}
+
+bool DemoProcess::startProgram(const std::string &programPath,
+                               const std::string &workingDirectory) {
+    std::string command = "\"" + programPath + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     std::vector<char> commandLine(command.begin(), command.end());

@@ -13,8 +13,10 @@ class DemoProcess {
     DemoProcess(const DemoProcess &) = delete;
     DemoProcess &operator=(const DemoProcess &) = delete;
 
-    // Starts the demo with workingDirectory as its current directory.
+    // Starts the build's demo with workingDirectory as its current directory.
     bool start(const std::string &workingDirectory);
+    // Starts the demo program at programPath (a Windows path) in workingDirectory.
+    bool startProgram(const std::string &programPath, const std::string &workingDirectory);
     // The demo's main window, found by its class name once visible; null when none shows in time.
     HWND waitForMainWindow(DWORD timeoutMs);
     // The first top-level window of the demo captioned title; null when none shows in time.

@@ -21,7 +21,8 @@ const char USAGE[] =
     "                            name in the current directory\n"
     "  verify FILE               check the magics, that every record lies inside the file and\n"
     "                            has a NUL-terminated name, and report duplicate names\n"
-    "  --help                    show this text\n";
+    "  --help                    show this text\n"
+    "  --version                 show the version\n";
 
 // Prints the usage hint for a wrong command line and returns the usage exit status.
 int usageError(const std::string &message) {
@@ -98,6 +99,10 @@ int main(int argc, char **argv) {
     char **arguments = argv + 2;
     if (command == "--help" || command == "-h") {
         std::cout << USAGE;
+        return EXIT_OK;
+    }
+    if (command == "--version") {
+        std::cout << "wadtool " << WADTOOL_VERSION << '\n';
         return EXIT_OK;
     }
     if (command == "pack") {

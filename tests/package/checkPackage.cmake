@@ -1,0 +1,70 @@
+# Unpacks a release zip into an empty folder, as a user does, and checks what is in it: one
+# folder named after the zip, holding exactly the packaged files, both programs built for
+# MACHINE (the PE machine field, 0x8664 or 0x14c), and the build's own data file.
+#   cmake -DZIP=... -DUNPACK_DIR=... -DMACHINE=0x... -DDATA_FILE=... -DDEMO=... -DTOOL=... -P ...
+# DEMO, TOOL and DATA_FILE are what the zip is made from: a zip older than any of them is left
+# from an earlier build.
+set(EXPECTED_FILES LICENSE.txt README.txt Varev1.WAD Zorv2Demo.exe wadtool.exe)
+
+# The little-endian number of size bytes at offset in file, as lower-case hex ("0x14c").
+function(read_little_endian file offset size result)
+    file(READ ${file} hex OFFSET ${offset} LIMIT ${size} HEX)
+    string(REGEX MATCHALL ".." bytes "${hex}")
+    list(REVERSE bytes)
+    string(JOIN "" hex ${bytes})
+    math(EXPR value "0x0${hex}" OUTPUT_FORMAT HEXADECIMAL)
+    set(${result} ${value} PARENT_SCOPE)
+endfunction()
+
+# The machine field of a PE program's file header, after the "PE\0\0" found at offset 0x3c.
+function(read_pe_machine program result)
+    read_little_endian(${program} 60 4 header)
+    math(EXPR signatureOffset "${header}")
+    file(READ ${program} signature OFFSET ${signatureOffset} LIMIT 4 HEX)
+    if(NOT signature STREQUAL "50450000")
+        message(FATAL_ERROR "${program} is no PE program")
+    endif()
+    math(EXPR machineOffset "${signatureOffset} + 4")
+    read_little_endian(${program} ${machineOffset} 2 machine)
+    set(${result} ${machine} PARENT_SCOPE)
+endfunction()
+
+if(NOT EXISTS ${ZIP})
+    message(FATAL_ERROR "${ZIP} is missing: build the package target "
+                        "(cmake --build --preset PRESET --target package)")
+endif()
+foreach(built ${DEMO} ${TOOL} ${DATA_FILE})
+    if(${built} IS_NEWER_THAN ${ZIP})
+        message(FATAL_ERROR "${ZIP} is older than ${built}: build the package target again")
+    endif()
+endforeach()
+
+file(REMOVE_RECURSE ${UNPACK_DIR})
+file(MAKE_DIRECTORY ${UNPACK_DIR})
+file(ARCHIVE_EXTRACT INPUT ${ZIP} DESTINATION ${UNPACK_DIR})
+
+get_filename_component(package_name ${ZIP} NAME_WLE)
+file(GLOB top_level RELATIVE ${UNPACK_DIR} LIST_DIRECTORIES true ${UNPACK_DIR}/*)
+if(NOT top_level STREQUAL package_name)
+    message(FATAL_ERROR "the zip should hold one folder ${package_name}, holds: ${top_level}")
+endif()
+set(folder ${UNPACK_DIR}/${package_name})
+file(GLOB_RECURSE files RELATIVE ${folder} LIST_DIRECTORIES true ${folder}/*)
+list(SORT files)
+if(NOT files STREQUAL EXPECTED_FILES)
+    message(FATAL_ERROR "${package_name} holds ${files}, not ${EXPECTED_FILES}")
+endif()
+
+foreach(program Zorv2Demo.exe wadtool.exe)
+    read_pe_machine(${folder}/${program} machine)
+    if(NOT machine STREQUAL MACHINE)
+        message(FATAL_ERROR "${program} is built for machine ${machine}, not ${MACHINE}")
+    endif()
+endforeach()
+
+file(SHA256 ${folder}/Varev1.WAD packaged)
+file(SHA256 ${DATA_FILE} built)
+if(NOT packaged STREQUAL built)
+    message(FATAL_ERROR "the packaged Varev1.WAD differs from the build's ${DATA_FILE}")
+endif()
+message(STATUS "${package_name}: ${files}; programs for machine ${MACHINE}")
