@@ -1,4 +1,11 @@
 # The machine's own build: the content tools, and the tests that need no Windows.
+option(ZORV2_FUZZERS "Build only the libFuzzer fuzzer (clang, with sanitizers)" OFF)
+if(ZORV2_FUZZERS)
+    add_subdirectory(tools/wadtool)
+    add_subdirectory(tests/fuzz)
+    return()
+endif()
+
 add_subdirectory(tools)
 
 option(ZORV2_HOST_TESTS "Build the host-side tests" ON)

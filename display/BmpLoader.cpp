@@ -1,6 +1,5 @@
 // Surface::loadBitmap: reads one BMP from a stream into two locked blocks of movable global
-// memory, the info header with a 256-entry colour table, and the pixel data; and the check that
-// such an image can be handed to GDI.
+// memory, the info header with a 256-entry colour table, and the pixel data.
 #include "display/BmpLoader.h"
 
 #include <cstdint>
@@ -36,40 +35,6 @@ void releaseBlock(void *address) {
     platform.GlobalFree(handle);
 }
 
-// Bytes of colour table GDI reads behind the header for this kind of image.
-uint64_t colourTableBytes(const BITMAPINFOHEADER &header) {
-    if (header.biBitCount <= 8) {
-        uint64_t most = uint64_t(1) << header.biBitCount;
-        uint64_t used = header.biClrUsed ? header.biClrUsed : most;
-        return 4 * (used > most ? used : most);
-    }
-    if (header.biCompression == BI_BITFIELDS)
-        return 3 * sizeof(DWORD);
-    return 4 * uint64_t(header.biClrUsed);
-}
-
-// Bytes of pixel data GDI reads for this image, or UINT64_MAX when it cannot be known.
-uint64_t pixelDataBytes(const BITMAPINFOHEADER &header) {
-    if (header.biCompression != BI_RGB && header.biCompression != BI_BITFIELDS)
-        return header.biSizeImage ? header.biSizeImage : UINT64_MAX;
-    switch (header.biBitCount) {
-    case 1:
-    case 4:
-    case 8:
-    case 16:
-    case 24:
-    case 32:
-        break;
-    default:
-        return UINT64_MAX;
-    }
-    if (header.biWidth <= 0)
-        return UINT64_MAX;
-    uint64_t rowBytes = (uint64_t(header.biWidth) * header.biBitCount + 31) / 32 * 4;
-    int64_t rows = header.biHeight < 0 ? -int64_t(header.biHeight) : header.biHeight;
-    return rowBytes * uint64_t(rows);
-}
-
 } // namespace
 
 ResultCode Surface::loadBitmap(FILE *stream) {
@@ -103,28 +68,20 @@ ResultCode Surface::loadBitmap(FILE *stream) {
     if (!readExactly(stream, imageInfo->bmiColors, BMP_COLOUR_TABLE_SIZE))
         return RC_PALETTE_LOAD_FAILED;
 
-    // A bfSize not above bfOffBits leaves no pixels; unchecked, the difference would wrap
-    // around to a request for almost 4 GB, which a 64-bit process may well be granted.
-    if (fileHeader.bfSize <= fileHeader.bfOffBits)
-        return RC_BITMAP_ALLOC_FAILED;
+    ResultCode place = checkPixelPlace(stream, start, fileHeader.bfSize, fileHeader.bfOffBits);
+    if (place != RC_SUCCESS)
+        return place;
     DWORD pixelBytes = fileHeader.bfSize - fileHeader.bfOffBits;
     imageBits = lockedBlock(pixelBytes);
     if (!imageBits)
         return RC_BITMAP_ALLOC_FAILED;
     imageBitsSize = pixelBytes;
-    std::fseek(stream, start + static_cast<long>(fileHeader.bfOffBits), SEEK_SET);
-    if (!readExactly(stream, imageBits, pixelBytes))
+    // checkPixelPlace made sure the position fits the long that fseek takes.
+    if (std::fseek(stream, start + long(fileHeader.bfOffBits), SEEK_SET) != 0 ||
+        !readExactly(stream, imageBits, pixelBytes))
         return RC_BAD_IMAGE_DATA;
 
     width = imageInfo->bmiHeader.biWidth;
     height = imageInfo->bmiHeader.biHeight;
     return RC_SUCCESS;
-}
-
-bool imageFitsBlocks(const BITMAPINFOHEADER &header, DWORD bitsSize) {
-    if (header.biSize < sizeof(BITMAPINFOHEADER) || header.biSize > BMP_INFO_BLOCK_SIZE)
-        return false;
-    if (header.biSize + colourTableBytes(header) > BMP_INFO_BLOCK_SIZE)
-        return false;
-    return pixelDataBytes(header) <= bitsSize;
 }

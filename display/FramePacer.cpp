@@ -14,8 +14,11 @@ namespace {
 constexpr int DEFAULT_REFRESH_HZ = 60;
 // NOTE: Windows 10 1803 and later; older MinGW headers lack the name.
 constexpr DWORD CREATE_WAITABLE_TIMER_HIGH_RESOLUTION_FLAG = 0x00000002;
-// The last stretch is spun on the counter, because timers may wake up to about 1 ms late.
-constexpr int64_t SPIN_MICROSECONDS = 1000;
+// The last stretch is spun on the counter. The high-resolution timer wakes within a fraction
+// of a millisecond, so a short spin keeps the frame on time without burning the core; Sleep,
+// even at a 1 ms timer period, may wake up to 2 ms late, so it stops well short of the deadline.
+constexpr int64_t TIMER_SPIN_MICROSECONDS = 200;
+constexpr int64_t SLEEP_SPIN_MICROSECONDS = 2000;
 
 // The refresh rate of the screen, or the default when the driver does not know it.
 int screenRefreshRate() {
@@ -41,9 +44,8 @@ HANDLE pacingTimer() {
     return timer;
 }
 
-// Sleeps about the given number of microseconds, never much longer.
-void sleepMicroseconds(int64_t microseconds) {
-    HANDLE timer = pacingTimer();
+// Sleeps about the given number of microseconds on timer (Sleep when null), never much longer.
+void sleepMicroseconds(HANDLE timer, int64_t microseconds) {
     if (timer) {
         LARGE_INTEGER due;
         due.QuadPart = -microseconds * 10; // relative, in 100 ns units
@@ -57,11 +59,13 @@ void sleepMicroseconds(int64_t microseconds) {
 
 } // namespace
 
-int64_t pacingDelay(int64_t sinceLastFrame, int64_t waitTook, int64_t period) {
-    if (period <= 0 || sinceLastFrame < 0 || waitTook >= period / 2)
-        return 0;
-    int64_t remaining = period - sinceLastFrame;
-    return remaining > period / 8 ? remaining : 0;
+int64_t nextDueTime(int64_t now, int64_t lastDue, int64_t waitTook, int64_t period) {
+    if (period <= 0 || lastDue <= 0 || now < lastDue || waitTook >= period / 2)
+        return now;
+    int64_t due = lastDue + period;
+    // A frame late by less than a period is shown at once and the next one catches up; later
+    // than that, catching up would rush several frames out, so the grid moves instead.
+    return now - due < period ? due : now;
 }
 
 FramePacer::FramePacer() : ticksPerSecond(0), period(0), lastFrame(0), waitStarted(0) {}
@@ -86,14 +90,10 @@ void FramePacer::afterVerticalBlankWait() {
     if (!framePacingEnabled || period == 0)
         return;
     int64_t now = pacingClockNow();
-    int64_t delay = lastFrame ? pacingDelay(now - lastFrame, now - waitStarted, period) : 0;
-    if (delay > 0) {
-        // Keep to the grid of due times so the rate averages out at the refresh rate exactly.
-        lastFrame += period;
-        waitUntilTick(lastFrame, ticksPerSecond);
-    } else {
-        lastFrame = now;
-    }
+    int64_t due = nextDueTime(now, lastFrame, now - waitStarted, period);
+    if (due > now)
+        waitUntilTick(due, ticksPerSecond);
+    lastFrame = due;
 }
 
 int64_t pacingClockNow() {
@@ -103,10 +103,12 @@ int64_t pacingClockNow() {
 }
 
 void waitUntilTick(int64_t deadline, int64_t ticksPerSecond) {
+    HANDLE timer = pacingTimer();
+    int64_t spin = timer ? TIMER_SPIN_MICROSECONDS : SLEEP_SPIN_MICROSECONDS;
     int64_t remaining = deadline - pacingClockNow();
-    int64_t sleepFor = remaining * 1000000 / ticksPerSecond - SPIN_MICROSECONDS;
+    int64_t sleepFor = remaining * 1000000 / ticksPerSecond - spin;
     if (sleepFor > 0)
-        sleepMicroseconds(sleepFor);
+        sleepMicroseconds(timer, sleepFor);
     while (pacingClockNow() < deadline)
         YieldProcessor();
 }

@@ -8,10 +8,12 @@
 // True (the default) lets every FramePacer pace; a benchmark or a test may switch it off.
 extern bool framePacingEnabled;
 
-// How many clock ticks to wait before showing a frame, given the ticks since the previous frame,
-// the ticks the vertical-blank wait itself took and the refresh period. 0 when the wait did wait
-// (took at least half a period), or when less than an eighth of the period is left.
-int64_t pacingDelay(int64_t sinceLastFrame, int64_t waitTook, int64_t period);
+// When the frame ready now is due to show, in clock ticks: one period after the previous due
+// time, so the frames keep to a grid and average out at the refresh rate exactly; a due time not
+// after now means "show it at once". The grid starts afresh at now on the first frame, when the
+// vertical-blank wait did wait (took at least half a period: the platform paces), when no period
+// is known, when the clock went backwards, and when the frame is a whole period behind.
+int64_t nextDueTime(int64_t now, int64_t lastDue, int64_t waitTook, int64_t period);
 
 class FramePacer {
   public:
@@ -19,7 +21,7 @@ class FramePacer {
 
     // Notes the time just before the wait for the vertical blank.
     void beforeVerticalBlankWait();
-    // Waits out the rest of the refresh period when the wait did not, then notes the frame.
+    // Waits until the frame is due when the vertical-blank wait did not wait, then notes it.
     void afterVerticalBlankWait();
 
     int64_t ticksPerSecond; // of the performance counter; 0 until first needed
@@ -34,6 +36,7 @@ class FramePacer {
 
 // The performance counter now.
 int64_t pacingClockNow();
-// Returns once the performance counter reaches deadline: sleeps most of the way on a
-// high-resolution timer (or Sleep with a 1 ms timer period), then spins the last stretch.
+// Returns once the performance counter reaches deadline: sleeps on a high-resolution timer to
+// about 0.2 ms before it and spins the rest (with Sleep and a 1 ms timer period where there is
+// no such timer, and a longer spin).
 void waitUntilTick(int64_t deadline, int64_t ticksPerSecond);

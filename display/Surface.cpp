@@ -34,7 +34,9 @@ bool holdsDrawableImage(const Surface &sprite) {
     // A failed load leaves width and height at 0, whatever blocks it left behind.
     if (!sprite.imageInfo || !sprite.imageBits || sprite.width == 0 || sprite.height == 0)
         return false;
-    return imageFitsBlocks(sprite.imageInfo->bmiHeader, sprite.imageBitsSize);
+    BmpInfoHeader header;
+    std::memcpy(&header, &sprite.imageInfo->bmiHeader, sizeof(header));
+    return imageFitsBlocks(header, sprite.imageBitsSize);
 }
 
 // Copies the image one to one onto the surface with its top-left corner at (x, y).
@@ -82,8 +84,16 @@ Surface::Surface()
     std::memset(&surfaceDesc, 0, sizeof(surfaceDesc));
 }
 
+// 16384 x 16384 at 32 bits per pixel is 1 GB, within a signed 32-bit size.
+constexpr int32_t LARGEST_SURFACE_SIDE = 16384;
+
 ResultCode Surface::create(uint32_t kind) {
-    if (!directDraw)
+    // The sides come from an image's header. A negative height (a top-down image) would wrap
+    // to some 4 billion rows; sides beyond LARGEST_SURFACE_SIDE overflow the 32-bit pitch and
+    // size a DirectDraw implementation computes (Wine then crashes in the first blit) or take it
+    // a minute to refuse.
+    if (!directDraw || width < 0 || height < 0 || width > LARGEST_SURFACE_SIDE ||
+        height > LARGEST_SURFACE_SIDE)
         return RC_SURFACE_CREATE_FAILED;
     surfaceDesc = surfaceDescription(DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH, memoryKindCaps(kind));
     surfaceDesc.dwHeight = static_cast<DWORD>(height);

@@ -52,13 +52,14 @@ bool copyBytes(FILE *source, FILE *target, int32_t size) {
 }
 
 // Formats the open command for path into command. False when there is no path or the command
-// would not fit: a cut-off path would open some other file, or none.
+// would not fit: a cut-off path would open some other file, or none. The quotes keep MCI from
+// taking a path with spaces (C:\users\Ann Lee\...) for a device name ending at the first space.
 bool formatOpenCommand(const char *path, char (&command)[OPEN_COMMAND_CAPACITY]) {
     command[0] = '\0';
     if (path == nullptr) {
         return false;
     }
-    int length = snprintf(command, sizeof(command), "open %s type sequencer alias MUSIC", path);
+    int length = snprintf(command, sizeof(command), "open \"%s\" type sequencer alias MUSIC", path);
     return length >= 0 && static_cast<size_t>(length) < sizeof(command);
 }
 

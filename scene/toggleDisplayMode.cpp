@@ -70,9 +70,18 @@ void reloadSprite(Surface *sprite, const char *entryName) {
     sprite->drawImage(0, 0);
 }
 
+// True once the start-up has made the Display and the three sprites a toggle rebuilds. An
+// Alt+Enter can arrive earlier, e.g. posted by another program while a start-up error box is up.
+bool sceneHasStarted() {
+    return currentDisplay && ballSprite && starSprite && logoSprite;
+}
+
 } // namespace
 
 void toggleDisplayMode() {
+    if (!sceneHasStarted()) {
+        return;
+    }
     replaceDisplay();
     if (setUpNextDisplay() != RC_SUCCESS) {
         // No complete display to load onto; the program ends at the next message anyway.

@@ -1,6 +1,8 @@
 // Display benchmark: builds a real windowed Display on a real window, loads a sprite, and times
-// frames of fill + 64 blits + text + present, with frame pacing on and then off.
-// Usage: display_bench [frames]   (default 300)
+// frames of fill + 64 blits + text + present, with frame pacing on and then off; paced, it also
+// gives the spread of the intervals between presents.
+// Usage: display_bench [frames] [paced|unpaced]   (default 300 frames, both)
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -63,11 +65,27 @@ void pumpMessages() {
     }
 }
 
-// Draws and presents frames, returns frames per second.
-double timeFrames(Display &display, Surface &sprite, int frames) {
+// Frames per second, and the intervals between presents in milliseconds, sorted.
+struct Timing {
+    double framesPerSecond = 0;
+    std::vector<double> intervals;
+
+    double percentile(double fraction) const {
+        if (intervals.empty())
+            return 0;
+        size_t at = size_t(fraction * double(intervals.size() - 1) + 0.5);
+        return intervals[at];
+    }
+};
+
+// Draws and presents frames and times them.
+Timing timeFrames(Display &display, Surface &sprite, int frames) {
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
+    Timing timing;
+    timing.intervals.reserve(size_t(frames));
+    LARGE_INTEGER previous = start;
     for (int frame = 0; frame < frames; ++frame) {
         pumpMessages();
         display.backBuffer->fill(0);
@@ -78,15 +96,32 @@ double timeFrames(Display &display, Surface &sprite, int frames) {
         display.backBuffer->drawText(0, 0, "Frame Rate = 60", RGB(255, 255, 255));
         display.backBuffer->releaseDC();
         display.present(1);
+        LARGE_INTEGER shown;
+        QueryPerformanceCounter(&shown);
+        // The first interval runs from the start, not from a present.
+        if (frame > 0)
+            timing.intervals.push_back(double(shown.QuadPart - previous.QuadPart) * 1000 /
+                                       double(frequency.QuadPart));
+        previous = shown;
     }
     QueryPerformanceCounter(&end);
-    return frames * double(frequency.QuadPart) / double(end.QuadPart - start.QuadPart);
+    timing.framesPerSecond =
+        frames * double(frequency.QuadPart) / double(end.QuadPart - start.QuadPart);
+    std::sort(timing.intervals.begin(), timing.intervals.end());
+    return timing;
 }
 
 } // namespace
 
 int main(int argc, char **argv) {
     int frames = argc > 1 ? std::atoi(argv[1]) : 300;
+    const char *only = argc > 2 ? argv[2] : "";
+    bool paced = std::strcmp(only, "unpaced") != 0;
+    bool unpaced = std::strcmp(only, "paced") != 0;
+    if (frames < 2 || (!paced && !unpaced)) {
+        std::printf("usage: display_bench [frames] [paced|unpaced]\n");
+        return 2;
+    }
     HWND window = makeWindow();
     Display display;
     ResultCode result = display.setWindowed(window, 640, 480);
@@ -108,14 +143,20 @@ int main(int argc, char **argv) {
     sprite.setColorKey(0);
     sprite.drawImage(0, 0);
 
-    framePacingEnabled = true;
-    double paced = timeFrames(display, sprite, frames);
-    framePacingEnabled = false;
-    double unpaced = timeFrames(display, sprite, frames);
     std::printf("%d frames of fill + %d blits + text + present, %d bpp desktop\n", frames,
                 BLITS_PER_FRAME, int(ScreenBitsPerPixel));
-    std::printf("pacing on:  %.1f frames per second\n", paced);
-    std::printf("pacing off: %.1f frames per second\n", unpaced);
+    if (paced) {
+        framePacingEnabled = true;
+        Timing timing = timeFrames(display, sprite, frames);
+        std::printf("pacing on:  %.1f frames per second; interval p50 %.2f p99 %.2f max %.2f ms\n",
+                    timing.framesPerSecond, timing.percentile(0.5), timing.percentile(0.99),
+                    timing.intervals.back());
+    }
+    if (unpaced) {
+        framePacingEnabled = false;
+        Timing timing = timeFrames(display, sprite, frames);
+        std::printf("pacing off: %.1f frames per second\n", timing.framesPerSecond);
+    }
     display.release();
     DestroyWindow(window);
     return 0;

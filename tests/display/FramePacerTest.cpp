@@ -1,5 +1,5 @@
-// The frame pacer's decision and its waits, on an injected clock: it waits out the rest of a
-// refresh period only when the vertical-blank wait did not wait.
+// The frame pacer's decision and its waits, on an injected clock: it keeps the frames on a grid
+// of due times one refresh period apart, only when the vertical-blank wait did not wait.
 #include <gtest/gtest.h>
 
 #include "display/FramePacer.h"
@@ -9,25 +9,27 @@
 
 namespace {
 
-TEST(PacingDelay, WaitsOnlyWhenWellShortOfAPeriodAndTheWaitDidNotWait) {
+TEST(NextDueTime, KeepsTheGridUnlessThePlatformPacesOrTheFrameIsAPeriodBehind) {
     struct Case {
-        int64_t sinceLastFrame, waitTook, period, expected;
+        int64_t now, lastDue, waitTook, period, expected;
     };
     const Case cases[] = {
-        {100, 0, 1000, 900},   // a fast frame: wait out the rest
-        {800, 10, 1000, 200},  // more than an eighth left
-        {875, 10, 1000, 0},    // an eighth or less left: close enough
-        {999, 0, 1000, 0},     //
-        {1000, 0, 1000, 0},    // a whole period already
-        {5000, 0, 1000, 0},    // a slow frame
-        {100, 500, 1000, 0},   // the wait took half a period: the platform paces
-        {100, 499, 1000, 900}, // it did not
-        {100, 0, 0, 0},        // no period known
-        {-5, 0, 1000, 0},      // a clock that went backwards
+        {10100, 10000, 0, 1000, 11000},   // a fast frame: due one period after the last
+        {10990, 10000, 10, 1000, 11000},  // even when only a little is left
+        {11000, 10000, 0, 1000, 11000},   // exactly due
+        {11500, 10000, 0, 1000, 11000},   // late by less than a period: at once, grid kept
+        {11999, 10000, 0, 1000, 11000},   //
+        {12000, 10000, 0, 1000, 12000},   // a whole period late: the grid starts afresh
+        {15000, 10000, 0, 1000, 15000},   // a slow frame
+        {10100, 10000, 500, 1000, 10100}, // the wait took half a period: the platform paces
+        {10100, 10000, 499, 1000, 11000}, // it did not
+        {10100, 0, 0, 1000, 10100},       // the first frame
+        {10100, 10000, 0, 0, 10100},      // no period known
+        {9995, 10000, 0, 1000, 9995},     // a clock that went backwards
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.sinceLastFrame << " since, wait " << c.waitTook);
-        EXPECT_EQ(c.expected, pacingDelay(c.sinceLastFrame, c.waitTook, c.period));
+        SCOPED_TRACE(::testing::Message() << "now " << c.now << ", wait " << c.waitTook);
+        EXPECT_EQ(c.expected, nextDueTime(c.now, c.lastDue, c.waitTook, c.period));
     }
 }
 
@@ -51,8 +53,9 @@ WINBOOL WINAPI fakeFrequency(LARGE_INTEGER *value) {
     return TRUE;
 }
 
+// Any handle: the fake timer calls below stand for it.
 HANDLE WINAPI fakeCreateTimer(LPSECURITY_ATTRIBUTES, LPCWSTR, DWORD, DWORD) {
-    return nullptr;
+    return reinterpret_cast<HANDLE>(1);
 }
 
 MMRESULT WINAPI fakeTimeBeginPeriod(UINT) {
@@ -60,7 +63,7 @@ MMRESULT WINAPI fakeTimeBeginPeriod(UINT) {
 }
 
 // Sleep that moves the fake clock; pacingTimer() may hold a real timer from an earlier test,
-// so the timer calls are faked to the same effect.
+// whose calls are faked to the same effect.
 void WINAPI fakeSleep(DWORD milliseconds) {
     ++fakeClock.sleeps;
     fakeClock.slept += int64_t(milliseconds) * 1000;
@@ -137,10 +140,23 @@ TEST_F(FramePacing, FastFramesAreSpacedOnePeriodApart) {
     }
     int64_t perFrame = (fakeClock.now - first) / 10;
     EXPECT_GE(perFrame, 20000);
-    EXPECT_LE(perFrame, 20100);
+    EXPECT_LE(perFrame, 20010);
     EXPECT_EQ(10, fakeClock.sleeps);
-    // At most the last 2 ms of each wait (1 ms margin, 1 ms of Sleep rounding) is spun.
-    EXPECT_GE(fakeClock.slept, 10 * (20000 - 3000 - 2000)) << "sleeps, not only spins";
+    // Only the last 0.2 ms of each wait is spun (plus the fake clock's ticks per reading).
+    EXPECT_GE(fakeClock.slept, 10 * (20000 - 3000 - 210)) << "sleeps, not only spins";
+}
+
+TEST_F(FramePacing, ALateFrameIsMadeUpSoTheAverageStaysAtTheRefreshRate) {
+    frame();
+    int64_t first = fakeClock.now;
+    for (int i = 0; i < 10; ++i) {
+        fakeClock.now += i == 4 ? 27000 : 3000; // one frame 7 ms late
+        frame();
+    }
+    int64_t elapsed = fakeClock.now - first;
+    EXPECT_GE(elapsed, 10 * 20000);
+    EXPECT_LE(elapsed, 10 * 20000 + 10);
+    EXPECT_EQ(9, fakeClock.sleeps) << "the late frame is shown at once";
 }
 
 TEST_F(FramePacing, AWaitThatWaitedIsLeftAlone) {

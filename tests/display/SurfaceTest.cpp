@@ -146,6 +146,29 @@ TEST_F(SurfaceOps, CreateWithoutDirectDrawFailsWithoutACall) {
     EXPECT_EQ(nullptr, sprite.surface);
 }
 
+// A top-down BMP loads with a negative height, a hostile one with any width: no surface can
+// have a negative side, and sides past 16384 overflow DirectDraw's 32-bit sizes.
+TEST_F(SurfaceOps, CreateRefusesNegativeAndHugeSidesWithoutACall) {
+    fake.installAsDirectDraw();
+    const int32_t sizes[][2] = {{32, -16},   {-32, 16},        {INT32_MIN, INT32_MIN}, {16385, 16},
+                                {16, 16385}, {0x4AEC3D52, 32}, {310, 0x2B0446E1}};
+    for (const auto &size : sizes) {
+        Surface sprite;
+        sprite.width = size[0];
+        sprite.height = size[1];
+        ResultCode rc = sprite.create(MEMORY_SYSTEM);
+        EXPECT_EQ(RC_SURFACE_CREATE_FAILED, rc)
+            << size[0] << " x " << size[1] << std::hex << ": 0x" << rc;
+        EXPECT_EQ(nullptr, sprite.surface);
+    }
+    EXPECT_EQ(0, fake.log.count("CreateSurface"));
+    Surface largest;
+    largest.width = 16384;
+    largest.height = 16384;
+    largest.create(MEMORY_SYSTEM);
+    EXPECT_EQ(1, fake.log.count("CreateSurface")) << "16384 x 16384 is still asked for";
+}
+
 TEST_F(SurfaceOps, ColorKeyIsASourceBlitKeyOfOneValue) {
     Surface sprite;
     makeSprite(sprite);

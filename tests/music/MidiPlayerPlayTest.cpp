@@ -47,8 +47,8 @@ TEST_F(MidiPlayerPlayTest, SendsCloseOpenPlayWithTheNotifyWindowOnlyOnPlay) {
     ResultCode rc = player.play();
     EXPECT_EQ(rc, RC_SUCCESS) << std::hex << "0x" << rc;
     ASSERT_EQ(MciRecorder::calls.size(), 3u);
-    const char *expected[] = {CLOSE_ALL, "open C:\\Temp\\\\Zorvd.mid type sequencer alias MUSIC",
-                              PLAY};
+    const char *expected[] = {CLOSE_ALL,
+                              "open \"C:\\Temp\\\\Zorvd.mid\" type sequencer alias MUSIC", PLAY};
     const HWND callbacks[] = {nullptr, nullptr, NOTIFY_WINDOW};
     for (size_t i = 0; i < 3; ++i) {
         const MciCall &call = MciRecorder::calls[i];
@@ -59,12 +59,13 @@ TEST_F(MidiPlayerPlayTest, SendsCloseOpenPlayWithTheNotifyWindowOnlyOnPlay) {
     }
 }
 
-TEST_F(MidiPlayerPlayTest, PathGoesIntoTheOpenCommandUnquoted) {
-    usePath("C:\\Documents and Settings\\me\\Local Settings\\Temp\\\\Zorvd.mid");
+// Unquoted, MCI would take everything up to the first space for the device's name.
+TEST_F(MidiPlayerPlayTest, PathWithSpacesGoesIntoTheOpenCommandQuoted) {
+    usePath("C:\\users\\Ann Lee\\Local Settings\\Temp\\\\Zorvd.mid");
     ASSERT_EQ(player.play(), RC_SUCCESS);
     ASSERT_EQ(MciRecorder::calls.size(), 3u);
     EXPECT_EQ(MciRecorder::calls[1].command,
-              "open C:\\Documents and Settings\\me\\Local Settings\\Temp\\\\Zorvd.mid type "
+              "open \"C:\\users\\Ann Lee\\Local Settings\\Temp\\\\Zorvd.mid\" type "
               "sequencer alias MUSIC");
 }
 
@@ -107,18 +108,19 @@ TEST_F(MidiPlayerPlayTest, PlayingAgainRestartsWithTheSameThreeCommands) {
     EXPECT_EQ(commands[3], CLOSE_ALL);
 }
 
-// The command buffer holds 256 characters: 32 of fixed text, the terminator, and a path of at
-// most 223. A longer path is refused before the open is sent, never cut off or written past.
+// The command buffer holds 256 characters: 34 of fixed text with the quotes, the terminator,
+// and a path of at most 221. A longer path is refused before the open is sent, never cut off or
+// written past.
 TEST_F(MidiPlayerPlayTest, PathLongerThanTheCommandBufferIsRefusedAfterCloseAll) {
-    std::string longest = "C:\\" + std::string(220, 'p');
-    ASSERT_EQ(longest.size(), 223u);
+    std::string longest = "C:\\" + std::string(218, 'p');
+    ASSERT_EQ(longest.size(), 221u);
     usePath(longest);
     ASSERT_EQ(player.play(), RC_SUCCESS);
     ASSERT_EQ(MciRecorder::calls.size(), 3u);
-    EXPECT_EQ(MciRecorder::calls[1].command, "open " + longest + " type sequencer alias MUSIC");
+    EXPECT_EQ(MciRecorder::calls[1].command, "open \"" + longest + "\" type sequencer alias MUSIC");
     EXPECT_EQ(MciRecorder::calls[1].command.size(), 255u);
 
-    for (size_t length : {224u, 300u, 519u}) {
+    for (size_t length : {222u, 300u, 519u}) {
         MciRecorder::install(calls);
         usePath("C:\\" + std::string(length - 3, 'p'));
         ResultCode rc = player.play();

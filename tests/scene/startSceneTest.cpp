@@ -25,7 +25,7 @@ TEST_F(StartSceneTest, PlaysTheTuneBuildsTheWindowedDisplayAndSeedsTheStars) {
 
     EXPECT_EQ((std::vector<std::string>{
                   "close all",
-                  std::string("open ") + TUNE_COPY_PATH + " type sequencer alias MUSIC",
+                  std::string("open \"") + TUNE_COPY_PATH + "\" type sequencer alias MUSIC",
                   "play MUSIC from 0 notify",
               }),
               MciRecorder::commands());
@@ -175,6 +175,15 @@ TEST_P(StartSceneFailureTest, ShowsOneMessageAndStopsAtTheFailingStep) {
     EXPECT_EQ(nullptr, logoSprite);
     EXPECT_EQ(0, stars[0].x) << "the stars are not seeded";
     EXPECT_EQ(0, stars[0].y);
+    EXPECT_EQ(0, fullScreenNext);
+
+    // An Alt+Enter while the error box is up (another program may post one) finds nothing to
+    // toggle: no sprites to reload, no display to build.
+    Display *display = currentDisplay;
+    toggleDisplayMode();
+    EXPECT_EQ(display, currentDisplay);
+    EXPECT_TRUE(ddraw.objects.empty());
+    EXPECT_EQ(1u, sceneCalls.messageBoxes.size());
     EXPECT_EQ(0, fullScreenNext);
 }
 

@@ -20,7 +20,8 @@ const char USAGE[] =
     "  extract FILE NAME [OUT]   copy entry NAME (any letter case) to OUT, or to NAME's base\n"
     "                            name in the current directory\n"
     "  verify FILE               check the magics, that every record lies inside the file and\n"
-    "                            has a NUL-terminated name, and report duplicate names\n"
+    "                            has a NUL-terminated name, and report duplicate names; say\n"
+    "                            for each .bmp entry whether the demo will load and draw it\n"
     "  --help                    show this text\n"
     "  --version                 show the version\n";
 
@@ -78,7 +79,12 @@ int runVerify(int count, char **arguments) {
         return usageError("verify needs exactly one data file");
     }
     std::vector<std::string> problems;
-    if (verifyDataFile(arguments[0], problems)) {
+    std::vector<std::string> verdicts;
+    bool verified = verifyDataFile(arguments[0], problems, &verdicts);
+    for (const std::string &verdict : verdicts) {
+        std::cout << arguments[0] << ": " << verdict << '\n';
+    }
+    if (verified) {
         std::cout << arguments[0] << ": OK\n";
         return EXIT_OK;
     }

@@ -3,6 +3,13 @@
 #include <cstdio>
 #include <cstring>
 
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
 #include "datafile/DataFile.h"
 #include "wadtool.h"
 
@@ -82,8 +89,32 @@ void appendRecord(Bytes &bytes, const std::string &name, uint32_t offset, uint32
     appendWord(bytes, 0);
 }
 
-// Writes bytes to a neighbour of outPath and then puts it in place, so a failure never leaves
-// a half-written data file under the final name.
+// Writes bytes to file and makes sure they reached the disk, not only the buffers.
+bool writeDurably(FILE *file, const Bytes &bytes) {
+    bool written = fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    written = fflush(file) == 0 && written;
+#ifdef _WIN32
+    written = _commit(_fileno(file)) == 0 && written;
+#else
+    written = fsync(fileno(file)) == 0 && written;
+#endif
+    return fclose(file) == 0 && written;
+}
+
+// Puts the file at from in place of the one at to, in one step: there is never a moment
+// without a whole file under the name to.
+bool replaceFile(const std::string &from, const std::string &to) {
+#ifdef _WIN32
+    // NOTE: rename on Windows refuses to replace an existing file; a replacing move does.
+    return MoveFileExA(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    return rename(from.c_str(), to.c_str()) == 0;
+#endif
+}
+
+// Writes bytes to a neighbour of outPath and puts it in place only once it is whole on disk,
+// so a failed write (a full disk) leaves an existing data file as it was.
 bool writeWholeFile(const std::string &outPath, const Bytes &bytes, std::string &error) {
     std::string partial = outPath + ".partial";
     FILE *file = fopen(partial.c_str(), "wb");
@@ -91,12 +122,7 @@ bool writeWholeFile(const std::string &outPath, const Bytes &bytes, std::string 
         error = partial + ": cannot create";
         return false;
     }
-    bool written = fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    written = fflush(file) == 0 && written;
-    written = fclose(file) == 0 && written;
-    // NOTE: rename on Windows refuses to replace an existing file, so the old one goes first.
-    remove(outPath.c_str());
-    if (!written || rename(partial.c_str(), outPath.c_str()) != 0) {
+    if (!writeDurably(file, bytes) || !replaceFile(partial, outPath)) {
         remove(partial.c_str());
         error = outPath + ": cannot write";
         return false;

@@ -1,5 +1,6 @@
 // wadtool verify: checks a data file for everything the demo's reader relies on, and for what
 // it would silently accept but serve wrongly (unterminated or duplicate names).
+#include "bitmapVerdict.h"
 #include "dataFileAccess.h"
 #include "datafile/DataFile.h"
 #include "wadtool.h"
@@ -45,9 +46,39 @@ void checkDuplicates(const DataFile &dataFile, std::vector<std::string> &problem
     }
 }
 
+// True when the record's name ends in ".bmp", in any letter case.
+bool namesBitmap(const DataFileEntry &record) {
+    std::string name = recordName(record);
+    const char suffix[] = ".bmp";
+    size_t length = sizeof(suffix) - 1;
+    return name.size() > length &&
+           namesEqualIgnoringCase(name.c_str() + name.size() - length, suffix, length + 1);
+}
+
+// Says for each BMP entry inside the file whether the demo will load and draw it.
+void checkBitmaps(DataFile &dataFile, uint64_t length, std::vector<std::string> &problems,
+                  std::vector<std::string> *verdicts) {
+    for (uint32_t i = 0; i < dataFile.entryCount; ++i) {
+        const DataFileEntry &record = dataFile.entries[i];
+        if (!namesBitmap(record) || uint64_t(record.offset) + record.size > length ||
+            fseek(dataFile.stream, static_cast<long>(record.offset), SEEK_SET) != 0) {
+            continue;
+        }
+        std::string verdict = bitmapVerdict(dataFile.stream, record.size);
+        if (!verdict.empty()) {
+            problems.push_back(describeRecord(dataFile, i) + ": " + verdict);
+        }
+        if (verdicts) {
+            verdicts->push_back(recordName(record) + ": " +
+                                (verdict.empty() ? "the demo loads and draws it" : verdict));
+        }
+    }
+}
+
 } // namespace
 
-bool verifyDataFile(const std::string &path, std::vector<std::string> &problems) {
+bool verifyDataFile(const std::string &path, std::vector<std::string> &problems,
+                    std::vector<std::string> *bitmapVerdicts) {
     DataFile dataFile;
     std::string error;
     if (!openDataFile(dataFile, path, error)) {
@@ -57,6 +88,7 @@ bool verifyDataFile(const std::string &path, std::vector<std::string> &problems)
     size_t before = problems.size();
     checkRecords(dataFile, fileLength(dataFile.stream), problems);
     checkDuplicates(dataFile, problems);
+    checkBitmaps(dataFile, fileLength(dataFile.stream), problems, bitmapVerdicts);
     closeDataFile(dataFile);
     return problems.size() == before;
 }

@@ -27,6 +27,8 @@ bool listDataFile(const std::string &path, std::ostream &out, std::string &error
 bool extractEntry(const std::string &path, const std::string &name, const std::string &outPath,
                   std::string &error);
 
-// Checks what the reader relies on and what it silently tolerates. Every problem found goes
-// into problems; true when there is none.
-bool verifyDataFile(const std::string &path, std::vector<std::string> &problems);
+// Checks what the reader relies on and what it silently tolerates, and whether the demo will
+// load and draw each BMP entry. Every problem found goes into problems; true when there is none.
+// bitmapVerdicts, when given, gets one line per BMP entry: its name and the demo's verdict.
+bool verifyDataFile(const std::string &path, std::vector<std::string> &problems,
+                    std::vector<std::string> *bitmapVerdicts = nullptr);

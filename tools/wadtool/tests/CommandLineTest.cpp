@@ -62,16 +62,16 @@ TEST_F(CommandLineTest, WrongCommandLinesFailWithOneLine) {
 }
 
 TEST_F(CommandLineTest, PackListExtractVerifyRoundTrip) {
-    writeFile(at("ball.bmp"), "BM ball");
+    writeFile(at("ball.bin"), "BM ball");
     writeFile(at("tune.bin"), std::string("MThd\0\r\n", 7));
     ToolRun pack =
-        wadtool("pack " + at("out.wad") + " " + at("ball.bmp") + " Zorvd.mid=" + at("tune.bin"));
+        wadtool("pack " + at("out.wad") + " " + at("ball.bin") + " Zorvd.mid=" + at("tune.bin"));
     ASSERT_EQ(pack.status, 0) << pack.err;
     EXPECT_EQ(pack.out + pack.err, "");
 
     ToolRun list = wadtool("list " + at("out.wad"));
     EXPECT_EQ(list.status, 0) << list.err;
-    EXPECT_EQ(list.out, "ball.bmp\t8\t7\nZorvd.mid\t15\t7\n");
+    EXPECT_EQ(list.out, "ball.bin\t8\t7\nZorvd.mid\t15\t7\n");
 
     ToolRun extract = wadtool("extract " + at("out.wad") + " zorvd.MID " + at("copy.mid"));
     EXPECT_EQ(extract.status, 0) << extract.err;

@@ -16,16 +16,17 @@ class InspectTest : public HostFilesTest {
   protected:
     std::string wad;
 
-    // Packs ball.bmp (4 bytes), empty.bin (0 bytes) and Zorvd.mid into out.wad.
+    // Packs ball.bin (4 bytes), empty.bin (0 bytes) and Zorvd.mid into out.wad: no image, so
+    // verify looks at the directory alone.
     void SetUp() override {
         HostFilesTest::SetUp();
-        writeFile(at("ball.bmp"), "BALL");
+        writeFile(at("ball.bin"), "BALL");
         writeFile(at("empty.bin"), "");
         writeFile(at("Zorvd.mid"), TUNE);
         wad = at("out.wad");
         std::string error;
         ASSERT_TRUE(packDataFile(wad,
-                                 {{"ball.bmp", at("ball.bmp")},
+                                 {{"ball.bin", at("ball.bin")},
                                   {"empty.bin", at("empty.bin")},
                                   {"Zorvd.mid", at("Zorvd.mid")}},
                                  error))
@@ -50,7 +51,7 @@ TEST_F(InspectTest, ListPrintsNameOffsetAndSizeInDirectoryOrder) {
     std::ostringstream out;
     std::string error;
     ASSERT_TRUE(listDataFile(wad, out, error)) << error;
-    EXPECT_EQ(out.str(), "ball.bmp\t8\t4\nempty.bin\t12\t0\nZorvd.mid\t12\t12\n");
+    EXPECT_EQ(out.str(), "ball.bin\t8\t4\nempty.bin\t12\t0\nZorvd.mid\t12\t12\n");
 }
 
 TEST_F(InspectTest, ListAndExtractReportTheReadersRefusal) {
@@ -71,7 +72,7 @@ TEST_F(InspectTest, ListAndExtractReportTheReadersRefusal) {
         EXPECT_FALSE(listDataFile(wad, out, error)) << c.label;
         EXPECT_EQ(error, wad + ": " + c.message) << c.label;
         error.clear();
-        EXPECT_FALSE(extractEntry(wad, "ball.bmp", at("x"), error)) << c.label;
+        EXPECT_FALSE(extractEntry(wad, "ball.bin", at("x"), error)) << c.label;
         EXPECT_EQ(error, wad + ": " + c.message) << c.label;
     }
     std::string error;
@@ -97,8 +98,8 @@ TEST_F(InspectTest, ExtractRefusesMissingAndCutOffEntries) {
 
     damage([](std::string &bytes) { putWord(bytes, recordPosition(bytes, 0) + 264, 0x10000); });
     error.clear();
-    EXPECT_FALSE(extractEntry(wad, "ball.bmp", at("ball.out"), error));
-    EXPECT_EQ(error, wad + ": entry ball.bmp runs past the end of the file");
+    EXPECT_FALSE(extractEntry(wad, "ball.bin", at("ball.out"), error));
+    EXPECT_EQ(error, wad + ": entry ball.bin runs past the end of the file");
     EXPECT_FALSE(fileExists(at("ball.out")));
 }
 
@@ -140,17 +141,17 @@ TEST_F(InspectTest, VerifyReportsRecordsOutsideTheFile) {
         });
         std::vector<std::string> problems = verifyProblems();
         ASSERT_EQ(problems.size(), 1u) << c.label;
-        EXPECT_EQ(problems[0], std::string("record 0 (ball.bmp): ") + c.problem) << c.label;
+        EXPECT_EQ(problems[0], std::string("record 0 (ball.bin): ") + c.problem) << c.label;
     }
 }
 
 TEST_F(InspectTest, VerifyReportsDuplicateNamesThatAreNeverFound) {
     damage([](std::string &bytes) {
-        bytes.replace(recordPosition(bytes, 2), 10, std::string("BALL.BMP\0\0", 10));
+        bytes.replace(recordPosition(bytes, 2), 10, std::string("BALL.BIN\0\0", 10));
     });
     std::vector<std::string> problems = verifyProblems();
     ASSERT_EQ(problems.size(), 1u);
-    EXPECT_EQ(problems[0], "record 2 (BALL.BMP): duplicate name of record 0 (ball.bmp), never "
+    EXPECT_EQ(problems[0], "record 2 (BALL.BIN): duplicate name of record 0 (ball.bin), never "
                            "found");
 }
 
@@ -163,4 +164,70 @@ TEST_F(InspectTest, VerifyReportsBrokenMagics) {
     });
     EXPECT_EQ(verifyProblems(),
               std::vector<std::string>{"Data file directory missing or corrupt!"});
+}
+
+// A 2 x 2 8-bit BMP with its 256-entry colour table: 1078 bytes of headers, 8 of pixels.
+std::string tinyBmp() {
+    std::string bmp(1086, '\0');
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    putWord(bmp, 2, 1086);  // bfSize
+    putWord(bmp, 10, 1078); // bfOffBits
+    putWord(bmp, 14, 40);   // biSize
+    putWord(bmp, 18, 2);    // biWidth
+    putWord(bmp, 22, 2);    // biHeight
+    bmp[26] = 1;            // biPlanes
+    bmp[28] = 8;            // biBitCount
+    return bmp;
+}
+
+// The demo's loader and bounds check, as verify applies them to each .bmp entry.
+TEST_F(InspectTest, VerifySaysWhetherTheDemoLoadsAndDrawsEachBitmap) {
+    struct Case {
+        const char *label;
+        size_t at;
+        uint32_t value;
+        const char *verdict;
+    };
+    const char *const loads = "the demo loads and draws it";
+    const Case cases[] = {
+        {"as made", 0, 0, loads},
+        {"not BM", 0, 0x4141,
+         "the demo will not load it (\"File is not BMP!\"): it does not "
+         "begin with \"BM\""},
+        {"bfSize near 4 GB", 2, 0xFFFFFF00u,
+         "the demo will not load it (\"Bad image data!\"): the pixels at bfOffBits run past the "
+         "end of the data file or beyond 2 GiB"},
+        {"no pixels", 2, 1078,
+         "the demo will not load it (\"Could not allocate memory for bitmap "
+         "data!\"): bfSize is not above bfOffBits, so there are no pixels"},
+        {"top-down", 22, 0xFFFFFFFEu,
+         "the demo loads it but will not draw it: its width and height must be above 0 for a "
+         "surface (a top-down image's height is negative)"},
+        {"rows beyond the pixels", 22, 1000,
+         "the demo loads it but will not draw it: its header asks for more colours or pixel "
+         "rows than it holds, or a form GDI cannot size"},
+        {"past its entry", 2, 1086 + 20,
+         "the demo would read its pixels past the end of its entry, from whatever follows"},
+    };
+    for (const Case &c : cases) {
+        std::string bmp = tinyBmp();
+        if (c.value != 0) {
+            if (c.at == 0) {
+                bmp[0] = bmp[1] = 'A';
+            } else {
+                putWord(bmp, c.at, c.value);
+            }
+        }
+        writeFile(at("image.bmp"), bmp);
+        std::string error;
+        ASSERT_TRUE(packDataFile(
+            wad, {{"image.bmp", at("image.bmp")}, {"Zorvd.mid", at("Zorvd.mid")}}, error))
+            << error;
+        std::vector<std::string> problems, verdicts;
+        bool verified = verifyDataFile(wad, problems, &verdicts);
+        EXPECT_EQ(verified, c.verdict == loads) << c.label;
+        EXPECT_EQ(verdicts, std::vector<std::string>{std::string("image.bmp: ") + c.verdict})
+            << c.label;
+    }
 }

@@ -151,6 +151,21 @@ TEST_F(PackTest, FailureLeavesAnExistingDataFileAlone) {
     EXPECT_FALSE(fileExists(at("out.wad.partial")));
 }
 
+// The new file is written beside the old one as OUT.partial; pointing that name at /dev/full
+// puts it on a device that refuses every write, as a full disk does.
+TEST_F(PackTest, FullDiskLeavesTheOldDataFileWhole) {
+    std::error_code noFullDevice;
+    std::filesystem::create_symlink("/dev/full", at("out.wad.partial"), noFullDevice);
+    if (noFullDevice || !std::filesystem::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full to write to";
+    }
+    writeFile(at("out.wad"), "the old data file");
+    std::string error;
+    EXPECT_FALSE(packContents({awkwardBytes(100000)}, error));
+    EXPECT_EQ(error, at("out.wad") + ": cannot write");
+    EXPECT_EQ(readFile(at("out.wad")), "the old data file");
+}
+
 TEST_F(PackTest, ReplacesAnExistingDataFile) {
     writeFile(at("out.wad"), std::string(5000, 'o'));
     std::string error;
