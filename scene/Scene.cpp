@@ -15,12 +15,11 @@ Surface *starSprite = nullptr;
 Surface *logoSprite = nullptr;
 FrameCounter frameCounter = {};
 int fullScreenNext = 0;
-// Ball 0 starts at rest in the corner; the first frame's bounce sets it moving.
-int32_t ballX[BALL_COUNT] = {0, 500, 100};
-int32_t ballY[BALL_COUNT] = {0, 300, 400};
-int32_t ballDX[BALL_COUNT] = {0, -2, -2};
-int32_t ballDY[BALL_COUNT] = {0, -2, -2};
-int32_t logoX = SCREEN_WIDTH;
+int32_t ballX[BALL_COUNT] = {BALL_START_X[0], BALL_START_X[1], BALL_START_X[2]};
+int32_t ballY[BALL_COUNT] = {BALL_START_Y[0], BALL_START_Y[1], BALL_START_Y[2]};
+int32_t ballDX[BALL_COUNT] = {BALL_START_DX[0], BALL_START_DX[1], BALL_START_DX[2]};
+int32_t ballDY[BALL_COUNT] = {BALL_START_DY[0], BALL_START_DY[1], BALL_START_DY[2]};
+int32_t logoX = LOGO_START_X;
 Star stars[STAR_COUNT] = {};
 
 POINT centredWindowPosition(int screenWidth, int screenHeight) {

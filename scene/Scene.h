@@ -26,6 +26,15 @@ constexpr int32_t SCREEN_HEIGHT = 480;
 constexpr int BALL_COUNT = 3;
 constexpr int STAR_COUNT = 60;
 
+// The start values of the animation. Ball 0 starts at rest in the corner; the first frame's
+// bounce sets it moving. The other two start moving up and to the left.
+constexpr int32_t BALL_START_X[BALL_COUNT] = {0, 500, 100};
+constexpr int32_t BALL_START_Y[BALL_COUNT] = {0, 300, 400};
+constexpr int32_t BALL_START_DX[BALL_COUNT] = {0, -2, -2};
+constexpr int32_t BALL_START_DY[BALL_COUNT] = {0, -2, -2};
+// The logo starts just beyond the right edge and scrolls in.
+constexpr int32_t LOGO_START_X = SCREEN_WIDTH;
+
 // The one window of the program; null until WinMain has created it.
 extern HWND mainWindow;
 extern Display *currentDisplay;

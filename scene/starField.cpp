@@ -4,7 +4,7 @@
 
 #include "scene/Scene.h"
 
-uint32_t starRandomState = 1;
+uint32_t starRandomState = STAR_RANDOM_START;
 
 int32_t starRandom() {
     starRandomState = starRandomState * 214013u + 2531011u;

@@ -4,7 +4,9 @@
 
 #include <cstdint>
 
-// The generator's state; 1 when the process starts.
+// The generator's state when the process starts.
+constexpr uint32_t STAR_RANDOM_START = 1;
+// The generator's state.
 extern uint32_t starRandomState;
 
 // Advances the state and yields a value from 0 to 32767.

@@ -9,7 +9,7 @@
 
 #include <windows.h>
 
-#include "fakes/wineUnixPath.h"
+#include "support/wineUnixPath.h"
 #include "resources/resourceIds.h"
 
 namespace {

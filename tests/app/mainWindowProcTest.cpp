@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes/PlatformCallsGuard.h"
+#include "doubles/MciRecorder.h"
 #include "app/mainWindow.h"
 #include "display/Display.h"
 #include "display/Surface.h"
@@ -23,7 +23,6 @@ struct Effects {
     int quits = 0;
     int closes = 0;
     int messageBoxes = 0;
-    std::vector<std::string> mciCommands;
 };
 
 Effects effects;
@@ -48,11 +47,6 @@ BOOL WINAPI recordPostMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
     return TRUE;
 }
 
-MCIERROR WINAPI recordMciCommand(LPCSTR command, LPSTR, UINT, HWND) {
-    effects.mciCommands.push_back(command);
-    return 0;
-}
-
 int WINAPI countMessageBox(HWND, LPCSTR, LPCSTR, UINT) {
     ++effects.messageBoxes;
     return IDOK;
@@ -71,13 +65,13 @@ class MainWindowProc : public ::testing::Test {
   protected:
     void SetUp() override {
         effects = Effects();
-        platform.DefWindowProcA = recordDefWindowProc;
-        platform.PostQuitMessage = recordPostQuitMessage;
-        platform.PostMessageA = recordPostMessage;
-        platform.mciSendStringA = recordMciCommand;
-        platform.MessageBoxA = countMessageBox;
-        platform.DirectDrawCreate = failDirectDrawCreate;
-        platform.SetWindowPos = ignoreSetWindowPos;
+        calls.set(&PlatformCalls::DefWindowProcA, recordDefWindowProc);
+        calls.set(&PlatformCalls::PostQuitMessage, recordPostQuitMessage);
+        calls.set(&PlatformCalls::PostMessageA, recordPostMessage);
+        MciRecorder::install(calls);
+        calls.set(&PlatformCalls::MessageBoxA, countMessageBox);
+        calls.set(&PlatformCalls::DirectDrawCreate, failDirectDrawCreate);
+        calls.set(&PlatformCalls::SetWindowPos, ignoreSetWindowPos);
         midiPlayer = new MidiPlayer();
         midiPlayer->tempPath = tempPath;
         currentDisplay = new Display();
@@ -101,7 +95,7 @@ class MainWindowProc : public ::testing::Test {
         fullScreenNext = 0;
     }
 
-    PlatformCallsGuard guard;
+    PlatformOverride calls;
     char tempPath[32] = "C:\\temp\\\\Zorvd.mid";
 };
 
@@ -150,6 +144,7 @@ TEST_F(MainWindowProc, RoutesEachMessageToItsAction) {
     for (const Route &route : routes) {
         SCOPED_TRACE(route.name);
         effects = Effects();
+        MciRecorder::calls.clear();
         int fullScreenBefore = fullScreenNext;
 
         LRESULT result = mainWindowProc(TEST_WINDOW, route.message, route.wParam, 0);
@@ -160,7 +155,7 @@ TEST_F(MainWindowProc, RoutesEachMessageToItsAction) {
         EXPECT_EQ(effects.closes, route.closes);
         EXPECT_EQ(fullScreenNext != fullScreenBefore ? 1 : 0, route.toggles);
         EXPECT_EQ(effects.messageBoxes, route.toggles);
-        EXPECT_EQ(countPlays(effects.mciCommands), route.plays);
+        EXPECT_EQ(countPlays(MciRecorder::commands()), route.plays);
     }
 }
 
@@ -186,10 +181,10 @@ TEST_F(MainWindowProc, AnswersMinMaxInfoItselfWithTheFixedSize) {
 
 TEST_F(MainWindowProc, RestartsTheTuneWithTheThreeCommandsInOrder) {
     mainWindowProc(TEST_WINDOW, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 0);
-    ASSERT_EQ(effects.mciCommands.size(), 3u);
-    EXPECT_EQ(effects.mciCommands[0], "close all");
-    EXPECT_EQ(effects.mciCommands[1].rfind("open ", 0), 0u);
-    EXPECT_EQ(effects.mciCommands[2], "play MUSIC from 0 notify");
+    ASSERT_EQ(MciRecorder::calls.size(), 3u);
+    EXPECT_EQ(MciRecorder::calls[0].command, "close all");
+    EXPECT_EQ(MciRecorder::calls[1].command.rfind("open ", 0), 0u);
+    EXPECT_EQ(MciRecorder::calls[2].command, "play MUSIC from 0 notify");
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "fakes/wineUnixPath.h"
+#include "support/wineUnixPath.h"
 
 // The build passes the source tree's assets folder as a Unix path.
 inline std::string assetPath(const char *name) {

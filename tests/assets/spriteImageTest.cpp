@@ -2,17 +2,14 @@
 // a pure black entry 0 for the transparent colour key, and no visible pixel that the screen
 // would show as black, at 32, 24, 16 or 15 bits per pixel.
 #include "assetPath.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 struct ExpectedSprite {
     const char *name;
@@ -22,20 +19,6 @@ struct ExpectedSprite {
 
 const ExpectedSprite Sprites[] = {
     {"ball.bmp", 32, 32}, {"star.bmp", 16, 16}, {"logo.bmp", 300, 100}};
-
-Bytes readWholeFile(const std::string &path) {
-    std::ifstream file(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-std::uint32_t little32(const Bytes &bytes, std::size_t at) {
-    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
-           static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-}
-
-std::uint16_t little16(const Bytes &bytes, std::size_t at) {
-    return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
-}
 
 constexpr std::size_t ColourTable = 54;
 constexpr std::size_t PixelData = 1078;
@@ -49,7 +32,7 @@ bool visibleAtFifteenBits(const Bytes &bmp, int index) {
 class SpriteImage : public ::testing::TestWithParam<ExpectedSprite> {
   protected:
     void SetUp() override {
-        bmp = readWholeFile(assetPath(GetParam().name));
+        bmp = readFile<Bytes>(assetPath(GetParam().name));
         ASSERT_GE(bmp.size(), PixelData) << GetParam().name << " is missing or too short";
     }
     std::uint32_t stride() const {
@@ -69,22 +52,23 @@ TEST_P(SpriteImage, IsAnUncompressedBottomUpEightBitBmpWithAFullColourTable) {
     const std::uint32_t pixelBytes = stride() * static_cast<std::uint32_t>(sprite.height);
     EXPECT_EQ('B', bmp[0]);
     EXPECT_EQ('M', bmp[1]);
-    EXPECT_EQ(PixelData + pixelBytes, little32(bmp, 2)) << "bfSize";
-    EXPECT_EQ(bmp.size(), little32(bmp, 2)) << "bfSize against the file's size";
-    EXPECT_EQ(PixelData, little32(bmp, 10)) << "bfOffBits";
-    EXPECT_EQ(40u, little32(bmp, 14)) << "biSize";
-    EXPECT_EQ(static_cast<std::uint32_t>(sprite.width), little32(bmp, 18)) << "biWidth";
-    EXPECT_EQ(static_cast<std::uint32_t>(sprite.height), little32(bmp, 22)) << "biHeight";
-    EXPECT_EQ(1u, little16(bmp, 26)) << "biPlanes";
-    EXPECT_EQ(8u, little16(bmp, 28)) << "biBitCount";
-    EXPECT_EQ(0u, little32(bmp, 30)) << "biCompression";
-    const std::uint32_t coloursUsed = little32(bmp, 46);
+    EXPECT_EQ(PixelData + pixelBytes, littleEndianAt(bmp, 2)) << "bfSize";
+    EXPECT_EQ(bmp.size(), littleEndianAt(bmp, 2)) << "bfSize against the file's size";
+    EXPECT_EQ(PixelData, littleEndianAt(bmp, 10)) << "bfOffBits";
+    EXPECT_EQ(40u, littleEndianAt(bmp, 14)) << "biSize";
+    EXPECT_EQ(static_cast<std::uint32_t>(sprite.width), littleEndianAt(bmp, 18)) << "biWidth";
+    EXPECT_EQ(static_cast<std::uint32_t>(sprite.height), littleEndianAt(bmp, 22)) << "biHeight";
+    EXPECT_EQ(1u, littleEndianAt(bmp, 26, 2)) << "biPlanes";
+    EXPECT_EQ(8u, littleEndianAt(bmp, 28, 2)) << "biBitCount";
+    EXPECT_EQ(0u, littleEndianAt(bmp, 30)) << "biCompression";
+    const std::uint32_t coloursUsed = littleEndianAt(bmp, 46);
     EXPECT_TRUE(coloursUsed == 0 || coloursUsed == 256) << "biClrUsed " << coloursUsed;
     EXPECT_EQ(0u, sprite.width % 4) << "rows without padding blit fastest";
 }
 
 TEST_P(SpriteImage, KeepsEntryZeroPureBlackForTheColourKey) {
-    EXPECT_EQ(0u, little32(bmp, ColourTable)) << std::hex << "entry 0 is 0x" << little32(bmp, 54);
+    EXPECT_EQ(0u, littleEndianAt(bmp, ColourTable))
+        << std::hex << "entry 0 is 0x" << littleEndianAt(bmp, 54);
 }
 
 TEST_P(SpriteImage, ShowsNoVisiblePixelAsBlack) {

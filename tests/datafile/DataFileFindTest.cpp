@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "DataFileImage.h"
+#include "DataFileTest.h"
 
 namespace {
 

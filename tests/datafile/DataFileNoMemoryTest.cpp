@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "DataFileImage.h"
+#include "DataFileTest.h"
 
 namespace {
 bool failNothrowArrays = false;

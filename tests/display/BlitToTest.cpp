@@ -1,7 +1,7 @@
 // clipToRect and Surface::blitTo over the edges and corners of the screen, the empty
 // rectangles at the exact outer positions, and what a lost surface leads to.
 #include "DisplayTestBed.h"
-#include "TestBitmap.h"
+#include "support/BmpImage.h"
 
 namespace {
 
@@ -100,8 +100,8 @@ TEST_F(BlitTo, ClipsEachBlitAndKeepsTheSourceRectangle) {
         sprite.blitTo(c.x, c.y, 1, &back);
         std::vector<DDrawCall> blits = fake.bltFastOnto(back.surface);
         ASSERT_EQ(1u, blits.size());
-        EXPECT_EQ(c.clippedX, blits[0].point.x);
-        EXPECT_EQ(c.clippedY, blits[0].point.y);
+        EXPECT_EQ(c.clippedX, blits[0].position.x);
+        EXPECT_EQ(c.clippedY, blits[0].position.y);
         EXPECT_TRUE(sameRect(c.source, blits[0].sourceRect)) << text(blits[0].sourceRect);
         EXPECT_EQ(sprite.surface, blits[0].source);
         EXPECT_EQ(c.clippedX, sprite.x);

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "TestBitmap.h"
+#include "support/BmpImage.h"
 #include "display/Surface.h"
-#include "fakes/PlatformCallsGuard.h"
+#include "doubles/PlatformOverride.h"
 
 namespace {
 
@@ -51,9 +51,9 @@ class BmpLoader : public ::testing::Test {
   protected:
     BmpLoader() {
         counter = GlobalCounter();
-        platform.GlobalAlloc = countingAlloc;
-        platform.GlobalLock = countingLock;
-        platform.GlobalFree = countingFree;
+        calls.set(&PlatformCalls::GlobalAlloc, countingAlloc);
+        calls.set(&PlatformCalls::GlobalLock, countingLock);
+        calls.set(&PlatformCalls::GlobalFree, countingFree);
     }
     ~BmpLoader() override {
         for (FILE *stream : streams)
@@ -68,7 +68,7 @@ class BmpLoader : public ::testing::Test {
         return made;
     }
 
-    PlatformCallsGuard guard;
+    PlatformOverride calls;
     std::vector<FILE *> streams;
     // A DirectDraw surface pointer the loader must forget without using.
     IDirectDrawSurface *const stale = reinterpret_cast<IDirectDrawSurface *>(0x7777);
@@ -101,9 +101,9 @@ TEST_F(BmpLoader, EachFailingStepReturnsItsCodeAndKeepsWhatItHad) {
     std::vector<uint8_t> notBmp = good;
     notBmp[1] = 'A';
     std::vector<uint8_t> emptyPixels = good;
-    putU32(emptyPixels, BF_SIZE_AT, 1078);
+    putWord(emptyPixels, BF_SIZE_AT, 1078);
     std::vector<uint8_t> wrapped = good;
-    putU32(wrapped, BF_SIZE_AT, 1000);
+    putWord(wrapped, BF_SIZE_AT, 1000);
     const Case cases[] = {
         {"empty stream", {}, RC_HEADER_INVALID, false, false},
         {"13 bytes", std::vector<uint8_t>(good.begin(), good.begin() + 13), RC_HEADER_INVALID,
@@ -218,8 +218,8 @@ TEST_F(BmpLoader, PixelPlaceASeekCannotReachIsBadImageData) {
     const Case cases[] = {{0x80000000u, 0}, {0xFFFFFFF0u, 0}, {0x7FFFFFFCu, 7}};
     for (const Case &c : cases) {
         std::vector<uint8_t> bytes = buildBmp(BmpShape());
-        putU32(bytes, BF_OFF_BITS_AT, c.offBits);
-        putU32(bytes, BF_SIZE_AT, c.offBits + 8);
+        putWord(bytes, BF_OFF_BITS_AT, c.offBits);
+        putWord(bytes, BF_SIZE_AT, c.offBits + 8);
         Surface sprite;
         ResultCode rc = sprite.loadBitmap(stream(bytes, c.prefix, 16384));
         EXPECT_EQ(RC_BAD_IMAGE_DATA, rc)
@@ -242,7 +242,7 @@ TEST_F(BmpLoader, PixelsPastTheEndOfTheStreamAreRefusedWithoutABlock) {
     };
     for (const Case &c : cases) {
         std::vector<uint8_t> bytes = buildBmp(BmpShape());
-        putU32(bytes, BF_SIZE_AT, c.bfSize);
+        putWord(bytes, BF_SIZE_AT, c.bfSize);
         int allocsBefore = counter.allocCalls;
         Surface sprite;
         ResultCode rc = sprite.loadBitmap(stream(bytes));

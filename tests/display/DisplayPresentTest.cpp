@@ -25,7 +25,7 @@ TEST_F(DisplayPresent, FullScreenWaitsThenFlips) {
     EXPECT_EQ((Sequence{"ddraw2.WaitForVerticalBlank", "primary.Flip"}), callSequence(fake.log));
     EXPECT_EQ(DWORD(DDWAITVB_BLOCKBEGIN), fake.log.calls[0].flags);
     const DDrawCall &flip = fake.log.calls[1];
-    EXPECT_EQ(nullptr, flip.argument) << "no target override";
+    EXPECT_EQ(nullptr, flip.flipTarget) << "no target override";
     EXPECT_EQ(DWORD(DDFLIP_WAIT), flip.flags);
 }
 
@@ -47,8 +47,8 @@ TEST_F(DisplayPresent, WindowedCopiesTheBackBufferToTheClientAreaOnTheScreen) {
     EXPECT_EQ(window, fake.log.callsOf("GetClientRect")[0].window);
     const DDrawCall &toScreen = fake.log.callsOf("ClientToScreen")[0];
     EXPECT_EQ(window, toScreen.window);
-    EXPECT_EQ(0, toScreen.point.x);
-    EXPECT_EQ(0, toScreen.point.y);
+    EXPECT_EQ(0, toScreen.position.x);
+    EXPECT_EQ(0, toScreen.position.y);
     const DDrawCall &blt = fake.log.callsOf("Blt")[0];
     ASSERT_TRUE(blt.hasRect);
     EXPECT_EQ(120, blt.rect.left);

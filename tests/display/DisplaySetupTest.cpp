@@ -40,8 +40,8 @@ TEST_F(DisplaySetup, FullScreenMakesEveryStepWithItsFlagsAndSizes) {
 
     EXPECT_EQ(FULL_SCREEN_STEPS, callSequence(fake.log));
     const DDrawCall &create = fake.log.callsOf("DirectDrawCreate")[0];
-    EXPECT_EQ(nullptr, create.argument) << "the active display driver";
-    EXPECT_EQ(nullptr, create.argument2) << "no outer object";
+    EXPECT_EQ(nullptr, create.driver) << "the active display driver";
+    EXPECT_EQ(nullptr, create.outer) << "no outer object";
     EXPECT_TRUE(IsEqualGUID(IID_IDirectDraw2, fake.log.callsOf("QueryInterface")[0].iid));
     const DDrawCall &cooperation = fake.log.callsOf("SetCooperativeLevel")[0];
     EXPECT_EQ(window, cooperation.window);
@@ -53,7 +53,7 @@ TEST_F(DisplaySetup, FullScreenMakesEveryStepWithItsFlagsAndSizes) {
     EXPECT_EQ(0u, mode.refreshRate);
     EXPECT_EQ(DWORD(DDSDM_STANDARDVGAMODE), mode.flags);
     const DDrawCall &primary = fake.log.callsOf("CreateSurface")[0];
-    EXPECT_EQ(DWORD(sizeof(DDSURFACEDESC)), primary.descSize);
+    EXPECT_EQ(DWORD(sizeof(DDSURFACEDESC)), primary.structSize);
     EXPECT_EQ(0x21u, primary.flags);
     EXPECT_EQ(0x218u, primary.caps);
     EXPECT_EQ(1u, primary.backBufferCount);
@@ -86,17 +86,17 @@ TEST_F(DisplaySetup, WindowedMakesEveryStepWithItsFlagsAndSizes) {
 
     EXPECT_EQ(WINDOWED_STEPS, callSequence(fake.log));
     EXPECT_EQ(nullptr, fake.log.callsOf("GetDC")[0].window) << "the screen's device context";
-    EXPECT_EQ(BITSPIXEL, fake.log.callsOf("GetDeviceCaps")[0].index);
-    EXPECT_EQ(PLANES, fake.log.callsOf("GetDeviceCaps")[1].index);
-    EXPECT_EQ(screen.screenDC, fake.log.callsOf("ReleaseDC")[0].argument);
+    EXPECT_EQ(BITSPIXEL, fake.log.callsOf("GetDeviceCaps")[0].capabilityIndex);
+    EXPECT_EQ(PLANES, fake.log.callsOf("GetDeviceCaps")[1].capabilityIndex);
+    EXPECT_EQ(screen.screenDC, fake.log.callsOf("ReleaseDC")[0].dc);
     const DDrawCall &cooperation = fake.log.callsOf("SetCooperativeLevel")[0];
     EXPECT_EQ(window, cooperation.window);
     EXPECT_EQ(DWORD(DDSCL_NORMAL), cooperation.flags);
     std::vector<DDrawCall> creates = fake.log.callsOf("CreateSurface");
-    EXPECT_EQ(DWORD(sizeof(DDSURFACEDESC)), creates[0].descSize);
+    EXPECT_EQ(DWORD(sizeof(DDSURFACEDESC)), creates[0].structSize);
     EXPECT_EQ(1u, creates[0].flags);
     EXPECT_EQ(0x200u, creates[0].caps);
-    EXPECT_EQ(DWORD(sizeof(DDSURFACEDESC)), creates[1].descSize);
+    EXPECT_EQ(DWORD(sizeof(DDSURFACEDESC)), creates[1].structSize);
     EXPECT_EQ(7u, creates[1].flags);
     EXPECT_EQ(0x40u, creates[1].caps);
     EXPECT_EQ(640u, creates[1].width);
@@ -105,7 +105,7 @@ TEST_F(DisplaySetup, WindowedMakesEveryStepWithItsFlagsAndSizes) {
     const DDrawCall &bind = fake.log.callsOf("SetHWnd")[0];
     EXPECT_EQ(0u, bind.flags);
     EXPECT_EQ(window, bind.window);
-    EXPECT_EQ(display.clipper, fake.log.callsOf("SetClipper")[0].argument);
+    EXPECT_EQ(display.clipper, fake.log.callsOf("SetClipper")[0].clipper);
 
     EXPECT_EQ(0, display.fullScreen);
     EXPECT_NE(nullptr, display.clipper);

@@ -9,10 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "display/Display.h"
-#include "fakes/FakeDDraw.h"
-#include "fakes/FakeGdi.h"
-#include "fakes/FakeScreen.h"
-#include "fakes/PlatformCallsGuard.h"
+#include "doubles/FakeDDraw.h"
+#include "doubles/FakeGdi.h"
+#include "doubles/FakeScreen.h"
 
 // An HRESULT as the tests print it: 0x887601C2.
 std::string hex(HRESULT result);
@@ -28,7 +27,6 @@ class DisplayTestBed : public ::testing::Test {
     // A window handle the fakes only pass around.
     HWND const window = reinterpret_cast<HWND>(0x4321);
 
-    PlatformCallsGuard guard;
     FakeDDraw fake;
     FakeScreen screen{fake.log};
     FakeGdi gdi{fake.log};

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "display/FramePacer.h"
-#include "fakes/DDrawCallLog.h"
-#include "fakes/FakeScreen.h"
-#include "fakes/PlatformCallsGuard.h"
+#include "doubles/DDrawCallLog.h"
+#include "doubles/FakeScreen.h"
+#include "doubles/PlatformOverride.h"
 
 namespace {
 
@@ -89,13 +89,13 @@ class FramePacing : public ::testing::Test {
   protected:
     FramePacing() {
         fakeClock = FakeClock();
-        platform.QueryPerformanceCounter = fakeCounter;
-        platform.QueryPerformanceFrequency = fakeFrequency;
-        platform.CreateWaitableTimerExW = fakeCreateTimer;
-        platform.timeBeginPeriod = fakeTimeBeginPeriod;
-        platform.Sleep = fakeSleep;
-        platform.SetWaitableTimer = fakeSetTimer;
-        platform.WaitForSingleObject = fakeWait;
+        calls.set(&PlatformCalls::QueryPerformanceCounter, fakeCounter);
+        calls.set(&PlatformCalls::QueryPerformanceFrequency, fakeFrequency);
+        calls.set(&PlatformCalls::CreateWaitableTimerExW, fakeCreateTimer);
+        calls.set(&PlatformCalls::timeBeginPeriod, fakeTimeBeginPeriod);
+        calls.set(&PlatformCalls::Sleep, fakeSleep);
+        calls.set(&PlatformCalls::SetWaitableTimer, fakeSetTimer);
+        calls.set(&PlatformCalls::WaitForSingleObject, fakeWait);
         screen.refreshRate = 50; // 20000 us a frame
         framePacingEnabled = true;
     }
@@ -108,7 +108,7 @@ class FramePacing : public ::testing::Test {
         pacer.afterVerticalBlankWait();
     }
 
-    PlatformCallsGuard guard;
+    PlatformOverride calls;
     DDrawCallLog log;
     FakeScreen screen{log};
     FramePacer pacer;
@@ -118,7 +118,7 @@ TEST_F(FramePacing, MeasuresThePeriodFromTheScreensRefreshRate) {
     frame();
     EXPECT_EQ(1000000, pacer.ticksPerSecond);
     EXPECT_EQ(20000, pacer.period);
-    EXPECT_EQ(VREFRESH, log.callsOf("GetDeviceCaps")[0].index);
+    EXPECT_EQ(VREFRESH, log.callsOf("GetDeviceCaps")[0].capabilityIndex);
     EXPECT_EQ(1, log.count("ReleaseDC"));
 }
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "DisplayTestBed.h"
-#include "TestBitmap.h"
+#include "support/BmpImage.h"
 
 namespace {
 
@@ -105,7 +105,6 @@ class RealPixels : public ::testing::Test {
         return pixels;
     }
 
-    PlatformCallsGuard guard;
     HWND window = nullptr;
     Display display;
     Surface sprite;

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "DisplayTestBed.h"
-#include "TestBitmap.h"
+#include "support/BmpImage.h"
 
 namespace {
 
@@ -81,7 +81,7 @@ TEST_F(SurfaceOps, CreateAsksForTheMemoryKindsCapabilities) {
                       "surface" + std::to_string(fake.latest()->surfaces.size()) + ".Restore"}),
             callSequence(fake.log));
         const DDrawCall &create = fake.log.calls[0];
-        EXPECT_EQ(DWORD(sizeof(DDSURFACEDESC)), create.descSize);
+        EXPECT_EQ(DWORD(sizeof(DDSURFACEDESC)), create.structSize);
         EXPECT_EQ(7u, create.flags);
         EXPECT_EQ(c.caps, create.caps);
         EXPECT_EQ(32u, create.width);
@@ -175,8 +175,8 @@ TEST_F(SurfaceOps, ColorKeyIsASourceBlitKeyOfOneValue) {
     EXPECT_EQ(DD_OK, sprite.setColorKey(0x00ABCDEF));
     const DDrawCall &key = fake.log.callsOf("SetColorKey")[0];
     EXPECT_EQ(DWORD(DDCKEY_SRCBLT), key.flags);
-    EXPECT_EQ(0x00ABCDEFu, key.colour);
-    EXPECT_EQ(0x00ABCDEFu, key.colourHigh);
+    EXPECT_EQ(0x00ABCDEFu, key.colourKeyLow);
+    EXPECT_EQ(0x00ABCDEFu, key.colourKeyHigh);
     fake.failCall("SetColorKey", 1, DDERR_INVALIDPARAMS);
     EXPECT_EQ(DDERR_INVALIDPARAMS, sprite.setColorKey(0)) << hex(sprite.setColorKey(0));
 }
@@ -190,8 +190,8 @@ TEST_F(SurfaceOps, FillBlitsTheColourOntoTheWholeSurface) {
     EXPECT_FALSE(blt.hasSourceRect);
     EXPECT_EQ(nullptr, blt.source);
     EXPECT_EQ(0x1000400u, blt.flags);
-    EXPECT_EQ(DWORD(sizeof(DDBLTFX)), blt.descSize);
-    EXPECT_EQ(0x00123456u, blt.colour);
+    EXPECT_EQ(DWORD(sizeof(DDBLTFX)), blt.structSize);
+    EXPECT_EQ(0x00123456u, blt.fillColour);
     fake.failCall("Blt", 1, DDERR_SURFACELOST);
     HRESULT lost = sprite.fill(0);
     EXPECT_EQ(DDERR_SURFACELOST, lost) << hex(lost);
@@ -206,20 +206,20 @@ TEST_F(SurfaceOps, DrawImageCopiesTheWholeImageThroughGdi) {
                         "surface1.ReleaseDC"}),
               callSequence(fake.log));
     const DDrawCall &stretch = fake.log.callsOf("StretchDIBits")[0];
-    EXPECT_EQ(target.dc, stretch.argument);
-    EXPECT_EQ(2, stretch.point.x);
-    EXPECT_EQ(4, stretch.point.y);
+    EXPECT_EQ(target.dc, stretch.dc);
+    EXPECT_EQ(2, stretch.position.x);
+    EXPECT_EQ(4, stretch.position.y);
     EXPECT_EQ(5u, stretch.width);
     EXPECT_EQ(3u, stretch.height);
-    EXPECT_EQ(0, stretch.sourceRect.left);
-    EXPECT_EQ(0, stretch.sourceRect.top);
-    EXPECT_EQ(5, stretch.sourceRect.right);
-    EXPECT_EQ(3, stretch.sourceRect.bottom);
-    EXPECT_EQ(sprite.imageBits, stretch.argument2);
-    EXPECT_EQ(sprite.imageInfo, stretch.argument3);
-    EXPECT_EQ(UINT(DIB_RGB_COLORS), stretch.flags);
-    EXPECT_EQ(DWORD(SRCCOPY), stretch.colour);
-    EXPECT_EQ(target.dc, fake.log.callsOf("ReleaseDC")[0].argument);
+    EXPECT_EQ(0, stretch.sourceOrigin.x);
+    EXPECT_EQ(0, stretch.sourceOrigin.y);
+    EXPECT_EQ(5, stretch.sourceSize.cx);
+    EXPECT_EQ(3, stretch.sourceSize.cy);
+    EXPECT_EQ(sprite.imageBits, stretch.bits);
+    EXPECT_EQ(sprite.imageInfo, stretch.bitmapInfo);
+    EXPECT_EQ(UINT(DIB_RGB_COLORS), stretch.colourUsage);
+    EXPECT_EQ(DWORD(SRCCOPY), stretch.rasterOperation);
+    EXPECT_EQ(target.dc, fake.log.callsOf("ReleaseDC")[0].dc);
     EXPECT_EQ(nullptr, sprite.dc) << "drawImage leaves the dc field alone";
 }
 
@@ -270,8 +270,8 @@ TEST_F(SurfaceOps, RestoreImageRedrawsTheImageAtTheOrigin) {
                         "surface1.ReleaseDC"}),
               callSequence(fake.log));
     const DDrawCall &stretch = fake.log.callsOf("StretchDIBits")[0];
-    EXPECT_EQ(0, stretch.point.x);
-    EXPECT_EQ(0, stretch.point.y);
+    EXPECT_EQ(0, stretch.position.x);
+    EXPECT_EQ(0, stretch.position.y);
 }
 
 TEST_F(SurfaceOps, RestoreImageWithoutAnImageOnlyRestores) {
@@ -300,15 +300,15 @@ TEST_F(SurfaceOps, TextGoesThroughTheHeldDeviceContextWithATransparentBackground
     EXPECT_EQ((Sequence{"surface1.GetDC", "platform.SetBkMode", "platform.SetTextColor",
                         "platform.TextOutA", "surface1.ReleaseDC"}),
               callSequence(fake.log));
-    EXPECT_EQ(TRANSPARENT, fake.log.callsOf("SetBkMode")[0].index);
-    EXPECT_EQ(DWORD(RGB(255, 255, 255)), fake.log.callsOf("SetTextColor")[0].colour);
+    EXPECT_EQ(TRANSPARENT, fake.log.callsOf("SetBkMode")[0].backgroundMode);
+    EXPECT_EQ(DWORD(RGB(255, 255, 255)), fake.log.callsOf("SetTextColor")[0].textColour);
     const DDrawCall &text = fake.log.callsOf("TextOutA")[0];
-    EXPECT_EQ(target.dc, text.argument);
-    EXPECT_EQ(3, text.point.x);
-    EXPECT_EQ(4, text.point.y);
+    EXPECT_EQ(target.dc, text.dc);
+    EXPECT_EQ(3, text.position.x);
+    EXPECT_EQ(4, text.position.y);
     EXPECT_EQ("Frame Rate = 60", text.text);
-    EXPECT_EQ(15, text.index);
-    EXPECT_EQ(target.dc, fake.log.callsOf("ReleaseDC")[0].argument);
+    EXPECT_EQ(15, text.textLength);
+    EXPECT_EQ(target.dc, fake.log.callsOf("ReleaseDC")[0].dc);
 }
 
 TEST_F(SurfaceOps, EmptyTextIsWrittenWithLengthZero) {
@@ -317,7 +317,7 @@ TEST_F(SurfaceOps, EmptyTextIsWrittenWithLengthZero) {
     back.getDC();
     back.drawText(0, 0, "", 0);
     back.releaseDC();
-    EXPECT_EQ(0, fake.log.callsOf("TextOutA")[0].index);
+    EXPECT_EQ(0, fake.log.callsOf("TextOutA")[0].textLength);
 }
 
 TEST_F(SurfaceOps, OperationsWithoutASurfaceOrDeviceContextDoNothing) {

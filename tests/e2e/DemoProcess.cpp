@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "fakes/wineUnixPath.h"
+#include "support/wineUnixPath.h"
 
 const char *const DEMO_WINDOW_CLASS = "Zorv2 Demo. Try ALT+ENTER :)";
 

@@ -141,7 +141,7 @@ TEST_F(RunningDemo, CopiesTheTuneToTheTemporaryFolderByteForByte) {
     ASSERT_FALSE(entry.empty());
     char temporary[MAX_PATH];
     GetTempPathA(MAX_PATH, temporary);
-    EXPECT_EQ(readFile(std::string(temporary) + "Zorvd.mid"), entry);
+    EXPECT_EQ(readFile<std::vector<char>>(std::string(temporary) + "Zorvd.mid"), entry);
 }
 
 // Sets TMP and TEMP for the processes this one starts, and puts the old values back after.
@@ -191,7 +191,7 @@ TEST(RunningDemoElsewhere, PlaysFromATemporaryFolderWithSpacesInItsPath) {
     EXPECT_TRUE(moving) << "the scene is not running";
     std::vector<char> entry = tuneEntry();
     ASSERT_FALSE(entry.empty());
-    EXPECT_EQ(readFile(temporary + "\\Zorvd.mid"), entry);
+    EXPECT_EQ(readFile<std::vector<char>>(temporary + "\\Zorvd.mid"), entry);
 
     pressKey(window, VK_ESCAPE);
     DWORD exitCode = 0xDEAD;

@@ -22,7 +22,7 @@ struct FailureCase {
 };
 
 std::vector<char> realDataFile() {
-    return readFile(folderFromEnvironment("ZORV2_DEMO_DIR") + "\\Varev1.WAD");
+    return readFile<std::vector<char>>(folderFromEnvironment("ZORV2_DEMO_DIR") + "\\Varev1.WAD");
 }
 
 std::vector<char> withHeaderNotEndedByNul() {

@@ -1,9 +1,6 @@
 // Fresh folders and whole-file reads and writes for the end-to-end tests.
 #include "WorkFolder.h"
 
-#include <fstream>
-#include <iterator>
-
 #include <windows.h>
 
 #include "DemoProcess.h"
@@ -34,14 +31,4 @@ std::string makeWorkFolder(const std::string &name) {
     CreateDirectoryA(folder.c_str(), nullptr);
     emptyFolder(folder);
     return folder;
-}
-
-void writeFile(const std::string &path, const std::vector<char> &bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::vector<char> readFile(const std::string &path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::vector<char>(std::istreambuf_iterator<char>(file), {});
 }

@@ -21,6 +21,7 @@
 #include "datafile/DataFile.h"
 #include "display/Display.h"
 #include "display/Surface.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -94,15 +95,6 @@ void pumpMessages() {
     }
 }
 
-bool writeMutant(const std::vector<uint8_t> &bytes) {
-    FILE *file = std::fopen(MUTANT_PATH, "wb");
-    if (!file) {
-        return false;
-    }
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
-}
-
 // Records a result that is not among the documented ones.
 bool expectDocumented(const std::set<ResultCode> &documented, ResultCode result,
                       const char *operation) {
@@ -146,7 +138,7 @@ void releaseInput(DataFile &dataFile, Surface (&sprites)[3]) {
 
 // Runs one mutant through the demo's path; false when a result was not documented.
 bool runInput(const std::vector<uint8_t> &mutant, Display &display) {
-    if (!writeMutant(mutant)) {
+    if (!writeFile(MUTANT_PATH, mutant)) {
         std::fprintf(stderr, "wadfuzz: cannot write %s\n", MUTANT_PATH);
         return false;
     }
@@ -165,20 +157,6 @@ bool runInput(const std::vector<uint8_t> &mutant, Display &display) {
     return documented;
 }
 
-std::vector<uint8_t> readWholeFile(const std::string &path) {
-    std::vector<uint8_t> bytes;
-    FILE *file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        return bytes;
-    }
-    int byte;
-    while ((byte = std::fgetc(file)) != EOF) {
-        bytes.push_back(static_cast<uint8_t>(byte));
-    }
-    std::fclose(file);
-    return bytes;
-}
-
 // The demo's data file: the third argument, else Varev1.WAD in ZORV2_DEMO_DIR or here.
 std::string dataFilePath(int argc, char **argv) {
     if (argc > 3) {
@@ -194,7 +172,7 @@ std::string dataFilePath(int argc, char **argv) {
 int replay(int count, char **paths, Display &display) {
     int undocumented = 0;
     for (inputsDone = 0; inputsDone < count; ++inputsDone) {
-        undocumented += runInput(readWholeFile(paths[inputsDone]), display) ? 0 : 1;
+        undocumented += runInput(readFile<Bytes>(paths[inputsDone]), display) ? 0 : 1;
     }
     std::printf("wadfuzz replay: %d inputs, 0 crashes\n", count);
     return undocumented == 0 ? 0 : 1;
@@ -205,7 +183,7 @@ int main(int argc, char **argv) {
     int count = argc > 1 ? std::atoi(argv[1]) : 10000;
     uint64_t firstSeed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 0;
     std::string basePath = dataFilePath(argc, argv);
-    WadMutator mutator(readWholeFile(basePath));
+    WadMutator mutator(readFile<Bytes>(basePath));
     if (!replaying && !mutator.valid()) {
         std::fprintf(stderr, "wadfuzz: %s is no data file to start from\n", basePath.c_str());
         return 2;

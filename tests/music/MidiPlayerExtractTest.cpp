@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "MciRecorder.h"
-#include "fakes/PlatformCallsGuard.h"
+#include "doubles/MciRecorder.h"
+#include "support/TestFiles.h"
 #include "music/MidiPlayer.h"
 
 namespace {
@@ -15,32 +15,9 @@ namespace {
 const std::string PREFIX = "bytes of the entries before the tune";
 const std::string TUNE("MThd\0\0\0\x06\0\0\0\x01\0\x60MTrk\0\0\0\x04\0\xFF\x2F\0\r\n\x1A", 30);
 
-// The whole content of the file at path, or "<missing>".
-std::string fileContent(const std::string &path) {
-    FILE *file = fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return "<missing>";
-    }
-    std::string content;
-    int c;
-    while ((c = fgetc(file)) != EOF) {
-        content.push_back(static_cast<char>(c));
-    }
-    fclose(file);
-    return content;
-}
-
-// Writes content to the file at path.
-void writeFile(const std::string &path, const std::string &content) {
-    FILE *file = fopen(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr) << path;
-    fwrite(content.data(), 1, content.size(), file);
-    fclose(file);
-}
-
 class MidiPlayerExtractTest : public ::testing::Test {
   protected:
-    PlatformCallsGuard guard;
+    PlatformOverride calls;
     MidiPlayer player;
     std::string folder;     // the stand-in temporary directory, ending in a backslash
     std::string copyPath;   // where the copy of Zorvd.mid lands
@@ -55,11 +32,11 @@ class MidiPlayerExtractTest : public ::testing::Test {
         CreateDirectoryA(folder.c_str(), nullptr);
         copyPath = folder + "\\Zorvd.mid";
         sourcePath = folder + "source.wad";
-        writeFile(sourcePath, PREFIX + TUNE);
+        ASSERT_TRUE(writeFile(sourcePath, PREFIX + TUNE));
         source = fopen(sourcePath.c_str(), "rb");
         ASSERT_NE(source, nullptr);
         ASSERT_EQ(fseek(source, static_cast<long>(PREFIX.size()), SEEK_SET), 0);
-        FakeTempPath::install(folder);
+        FakeTempPath::install(calls, folder);
     }
     void TearDown() override {
         fclose(source);
@@ -77,21 +54,21 @@ TEST_F(MidiPlayerExtractTest, CopiesExactlySizeBytesBehindTwoBackslashes) {
     EXPECT_EQ(rc, RC_SUCCESS) << std::hex << "0x" << rc;
     ASSERT_NE(player.tempPath, nullptr);
     EXPECT_EQ(std::string(player.tempPath), folder + "\\Zorvd.mid");
-    EXPECT_EQ(fileContent(copyPath), TUNE);
+    EXPECT_EQ(readFile(copyPath), TUNE);
     // The source is left open, just after the bytes it gave.
     EXPECT_EQ(ftell(source), static_cast<long>(PREFIX.size() + TUNE.size()));
 }
 
 TEST_F(MidiPlayerExtractTest, CopiesOnlyThePartOfTheSourceThatWasAsked) {
     ASSERT_EQ(player.extract("Zorvd.mid", source, 10), RC_SUCCESS);
-    EXPECT_EQ(fileContent(copyPath), TUNE.substr(0, 10));
+    EXPECT_EQ(readFile(copyPath), TUNE.substr(0, 10));
     EXPECT_EQ(ftell(source), static_cast<long>(PREFIX.size() + 10));
 }
 
 TEST_F(MidiPlayerExtractTest, OldCopyIsTruncatedAndRewritten) {
-    writeFile(copyPath, std::string(1000, 'x'));
+    ASSERT_TRUE(writeFile(copyPath, std::string(1000, 'x')));
     ASSERT_EQ(player.extract("Zorvd.mid", source, static_cast<int32_t>(TUNE.size())), RC_SUCCESS);
-    EXPECT_EQ(fileContent(copyPath), TUNE);
+    EXPECT_EQ(readFile(copyPath), TUNE);
 }
 
 TEST_F(MidiPlayerExtractTest, EmptyOrMissingEntryGivesAnEmptyCopy) {
@@ -109,11 +86,12 @@ TEST_F(MidiPlayerExtractTest, EmptyOrMissingEntryGivesAnEmptyCopy) {
         {"null source, positive size", true, 30},
     };
     for (const Case &c : cases) {
-        writeFile(copyPath, "old copy");
+        ASSERT_TRUE(writeFile(copyPath, std::string("old copy")));
         FILE *from = c.nullSource ? nullptr : source;
         ResultCode rc = player.extract("Zorvd.mid", from, c.size);
         EXPECT_EQ(rc, RC_SUCCESS) << c.label << std::hex << ": 0x" << rc;
-        EXPECT_EQ(fileContent(copyPath), "") << c.label;
+        EXPECT_TRUE(fileExists(copyPath)) << c.label;
+        EXPECT_EQ(readFile(copyPath), "") << c.label;
         EXPECT_EQ(ftell(source), static_cast<long>(PREFIX.size())) << c.label << ": source moved";
     }
 }
@@ -121,11 +99,11 @@ TEST_F(MidiPlayerExtractTest, EmptyOrMissingEntryGivesAnEmptyCopy) {
 TEST_F(MidiPlayerExtractTest, SourceThatEndsEarlyCopiesOnlyWhatWasRead) {
     ResultCode rc = player.extract("Zorvd.mid", source, static_cast<int32_t>(TUNE.size() + 100));
     EXPECT_EQ(rc, RC_SUCCESS) << std::hex << "0x" << rc;
-    EXPECT_EQ(fileContent(copyPath), TUNE);
+    EXPECT_EQ(readFile(copyPath), TUNE);
 }
 
 TEST_F(MidiPlayerExtractTest, FolderThatCannotTakeTheFileKeepsThePath) {
-    FakeTempPath::install(folder + "no such folder\\");
+    FakeTempPath::install(calls, folder + "no such folder\\");
     ResultCode rc = player.extract("Zorvd.mid", source, 4);
     EXPECT_EQ(rc, RC_FILE_CREATE_FAILED) << std::hex << "0x" << rc;
     ASSERT_NE(player.tempPath, nullptr);
@@ -147,7 +125,7 @@ TEST_F(MidiPlayerExtractTest, PathOfMoreThan520CharactersIsRefusedUnwritten) {
         player.tempPath = nullptr;
         // A folder that does not exist: a path that fits is then still refused by the open.
         std::string directory = "Z:\\" + std::string(c.directoryLength - 4, 'd') + "\\";
-        FakeTempPath::install(directory);
+        FakeTempPath::install(calls, directory);
         ResultCode rc = player.extract(name.c_str(), source, 4);
         EXPECT_EQ(rc, RC_FILE_CREATE_FAILED) << c.directoryLength << std::hex << ": 0x" << rc;
         if (c.fits) {
@@ -189,7 +167,7 @@ TEST_F(MidiPlayerExtractTest, FailedWriteIsNotReportedAsSuccess) {
     if (!deviceRefusesWrites) {
         GTEST_SKIP() << "Z:\\dev\\full accepted a write here";
     }
-    FakeTempPath::install("Z:\\dev\\");
+    FakeTempPath::install(calls, "Z:\\dev\\");
     ResultCode rc = player.extract("full", source, static_cast<int32_t>(TUNE.size()));
     EXPECT_EQ(rc, RC_FILE_CREATE_FAILED) << std::hex << "0x" << rc;
 }

@@ -6,8 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "MciRecorder.h"
-#include "fakes/PlatformCallsGuard.h"
+#include "doubles/MciRecorder.h"
 #include "music/MidiPlayer.h"
 
 namespace {
@@ -18,11 +17,11 @@ const char *const PLAY = "play MUSIC from 0 notify";
 
 class MidiPlayerPlayTest : public ::testing::Test {
   protected:
-    PlatformCallsGuard guard;
+    PlatformOverride calls;
     MidiPlayer player;
 
     void SetUp() override {
-        MciRecorder::install();
+        MciRecorder::install(calls);
         player.setNotifyWindow(NOTIFY_WINDOW);
         usePath("C:\\Temp\\\\Zorvd.mid");
     }
@@ -31,13 +30,6 @@ class MidiPlayerPlayTest : public ::testing::Test {
         free(player.tempPath);
         player.tempPath = static_cast<char *>(malloc(path.size() + 1));
         memcpy(player.tempPath, path.c_str(), path.size() + 1);
-    }
-    static std::vector<std::string> sentCommands() {
-        std::vector<std::string> commands;
-        for (const MciCall &call : MciRecorder::calls) {
-            commands.push_back(call.command);
-        }
-        return commands;
     }
 };
 
@@ -95,7 +87,7 @@ TEST_F(MidiPlayerPlayTest, FailingCommandEndsThePlayWithItsCode) {
         {3, MCIERR_HARDWARE, RC_SUCCESS, 3},
     };
     for (const Case &c : cases) {
-        MciRecorder::install();
+        MciRecorder::install(calls);
         MciRecorder::failingCall = c.failingCall;
         MciRecorder::failure = c.failure;
         ResultCode rc = player.play();
@@ -108,7 +100,7 @@ TEST_F(MidiPlayerPlayTest, FailingCommandEndsThePlayWithItsCode) {
 TEST_F(MidiPlayerPlayTest, PlayingAgainRestartsWithTheSameThreeCommands) {
     ASSERT_EQ(player.play(), RC_SUCCESS);
     ASSERT_EQ(player.play(), RC_SUCCESS);
-    std::vector<std::string> commands = sentCommands();
+    std::vector<std::string> commands = MciRecorder::commands();
     ASSERT_EQ(commands.size(), 6u);
     for (size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(commands[i], commands[i + 3]) << "call " << i;
@@ -129,11 +121,11 @@ TEST_F(MidiPlayerPlayTest, PathLongerThanTheCommandBufferIsRefusedAfterCloseAll)
     EXPECT_EQ(MciRecorder::calls[1].command.size(), 255u);
 
     for (size_t length : {222u, 300u, 519u}) {
-        MciRecorder::install();
+        MciRecorder::install(calls);
         usePath("C:\\" + std::string(length - 3, 'p'));
         ResultCode rc = player.play();
         EXPECT_EQ(rc, RC_MCI_OPEN_FAILED) << length << std::hex << ": 0x" << rc;
-        EXPECT_EQ(sentCommands(), std::vector<std::string>{CLOSE_ALL}) << length;
+        EXPECT_EQ(MciRecorder::commands(), std::vector<std::string>{CLOSE_ALL}) << length;
     }
 }
 
@@ -148,5 +140,5 @@ TEST_F(MidiPlayerPlayTest, PlayWithoutAnExtractedCopyIsRefused) {
     free(player.tempPath);
     player.tempPath = nullptr;
     EXPECT_EQ(player.play(), RC_MCI_OPEN_FAILED);
-    EXPECT_EQ(sentCommands(), std::vector<std::string>{CLOSE_ALL});
+    EXPECT_EQ(MciRecorder::commands(), std::vector<std::string>{CLOSE_ALL});
 }

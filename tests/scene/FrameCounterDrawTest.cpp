@@ -4,10 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/DDrawCallLog.h"
-#include "fakes/FakeDirectDrawSurface.h"
-#include "fakes/FakeGdi.h"
-#include "fakes/PlatformCallsGuard.h"
+#include "doubles/DDrawCallLog.h"
+#include "doubles/FakeDirectDrawSurface.h"
+#include "doubles/FakeGdi.h"
 #include "display/Display.h"
 #include "display/Surface.h"
 #include "scene/FrameCounter.h"
@@ -22,7 +21,6 @@ class FrameCounterDrawTest : public ::testing::Test {
         target.surface = &backSurface;
     }
 
-    PlatformCallsGuard guard;
     DDrawCallLog log;
     FakeGdi gdi{log};
     FakeDirectDrawSurface backSurface{log, "back", DDSCAPS_OFFSCREENPLAIN, 640, 480};
@@ -50,7 +48,8 @@ TEST_F(FrameCounterDrawTest, WritesTheRateWithAtLeastTwoDigits) {
         std::vector<DDrawCall> texts = log.callsOf("TextOutA");
         ASSERT_EQ(1u, texts.size());
         EXPECT_EQ(c.text, texts[0].text);
-        EXPECT_EQ(static_cast<int>(std::strlen(c.text)), texts[0].index) << "length without NUL";
+        EXPECT_EQ(static_cast<int>(std::strlen(c.text)), texts[0].textLength)
+            << "length without NUL";
     }
 }
 
@@ -72,11 +71,11 @@ TEST_F(FrameCounterDrawTest, DrawsTransparentTextInTheColourAtThePositionOnTheHe
         log.methods());
     std::vector<DDrawCall> texts = log.callsOf("TextOutA");
     ASSERT_EQ(1u, texts.size());
-    EXPECT_EQ(backSurface.dc, texts[0].argument);
-    EXPECT_EQ(7, texts[0].point.x);
-    EXPECT_EQ(9, texts[0].point.y);
-    EXPECT_EQ(TRANSPARENT, log.callsOf("SetBkMode").at(0).index);
-    EXPECT_EQ(0x00FF8040u, log.callsOf("SetTextColor").at(0).colour);
+    EXPECT_EQ(backSurface.dc, texts[0].dc);
+    EXPECT_EQ(7, texts[0].position.x);
+    EXPECT_EQ(9, texts[0].position.y);
+    EXPECT_EQ(TRANSPARENT, log.callsOf("SetBkMode").at(0).backgroundMode);
+    EXPECT_EQ(0x00FF8040u, log.callsOf("SetTextColor").at(0).textColour);
     EXPECT_FALSE(backSurface.dcHeld) << "the device context is given back";
 }
 

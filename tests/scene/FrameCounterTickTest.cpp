@@ -2,7 +2,7 @@
 // unsigned 32-bit arithmetic that survives the clock and the products wrapping.
 #include <gtest/gtest.h>
 
-#include "fakes/PlatformCallsGuard.h"
+#include "doubles/PlatformOverride.h"
 #include "scene/FrameCounter.h"
 
 namespace {
@@ -31,10 +31,10 @@ struct TickCase {
 class FrameCounterTickTest : public ::testing::TestWithParam<TickCase> {
   protected:
     void SetUp() override {
-        platform.timeGetTime = fakeTimeGetTime;
+        calls.set(&PlatformCalls::timeGetTime, fakeTimeGetTime);
         timeReads = 0;
     }
-    PlatformCallsGuard guard;
+    PlatformOverride calls;
 };
 
 // A counter as left by a recomputation at startTime with framesBefore frames counted.
@@ -86,8 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<TickCase> &info) { return info.param.name; });
 
 TEST(FrameCounterStartTest, FirstTickSoonAfterClockStartMeasuresFromZero) {
-    PlatformCallsGuard guard;
-    platform.timeGetTime = fakeTimeGetTime;
+    PlatformOverride calls;
+    calls.set(&PlatformCalls::timeGetTime, fakeTimeGetTime);
     FrameCounter counter = {};
     // The first interval runs from clock value 0: at 1000 ms it has not yet passed.
     fakeNow = 1000;

@@ -12,24 +12,25 @@ Surface *makeSprite(IDirectDrawSurface *surface, int32_t width, int32_t height) 
     sprite->width = width;
     sprite->height = height;
     sprite->sourceRect = {0, 0, width, height};
-    sprite->clipRect = {0, 0, 640, 480};
+    sprite->clipRect = {0, 0, SCREEN_WIDTH, SCREEN_HEIGHT};
     sprite->surface = surface;
     return sprite;
 }
 
 SceneFrameBed::SceneFrameBed(int32_t ballSize, int32_t starSize, int32_t logoWidth,
                              int32_t logoHeight)
-    : gdi(log), ddraw(log, 640, 480),
-      primarySurface(log, "primary", DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP, 640, 480),
-      backSurface(log, "back", DDSCAPS_BACKBUFFER, 640, 480),
+    : gdi(log), ddraw(log, SCREEN_WIDTH, SCREEN_HEIGHT),
+      primarySurface(log, "primary", DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP, SCREEN_WIDTH,
+                     SCREEN_HEIGHT),
+      backSurface(log, "back", DDSCAPS_BACKBUFFER, SCREEN_WIDTH, SCREEN_HEIGHT),
       ballSurface(log, "ball", DDSCAPS_OFFSCREENPLAIN, ballSize, ballSize),
       starSurface(log, "star", DDSCAPS_OFFSCREENPLAIN, starSize, starSize),
       logoSurface(log, "logo", DDSCAPS_OFFSCREENPLAIN, logoWidth, logoHeight) {
     resetSceneState();
     // The doubles' vertical-blank wait returns at once; frames need not be paced in a test.
     framePacingEnabled = false;
-    ScreenWidth = 640;
-    ScreenHeight = 480;
+    ScreenWidth = SCREEN_WIDTH;
+    ScreenHeight = SCREEN_HEIGHT;
     ScreenBitsPerPixel = 32;
     currentDisplay = new Display();
     // After the constructor, which clears the process-wide DirectDraw object.
@@ -72,5 +73,5 @@ std::vector<DDrawCall> SceneFrameBed::blitsFrom(const FakeDirectDrawSurface &spr
 POINT drawnAt(const DDrawCall &blit) {
     // Clipping at the left or top moves the point onto the screen and the source rectangle's
     // corner by the same amount; the sprite's own rectangle starts at (0, 0).
-    return {blit.point.x - blit.sourceRect.left, blit.point.y - blit.sourceRect.top};
+    return {blit.position.x - blit.sourceRect.left, blit.position.y - blit.sourceRect.top};
 }

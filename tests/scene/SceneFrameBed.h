@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "fakes/DDrawCallLog.h"
-#include "fakes/FakeDirectDraw.h"
-#include "fakes/FakeDirectDrawSurface.h"
-#include "fakes/FakeGdi.h"
+#include "doubles/DDrawCallLog.h"
+#include "doubles/FakeDirectDraw.h"
+#include "doubles/FakeDirectDrawSurface.h"
+#include "doubles/FakeGdi.h"
 #include "display/Surface.h"
 
 class SceneFrameBed {

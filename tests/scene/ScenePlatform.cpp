@@ -1,10 +1,6 @@
 // Recording stand-ins for the platform calls that the scene makes.
 #include "ScenePlatform.h"
 
-#include <cstring>
-
-#include "platform/PlatformCalls.h"
-
 SceneCallRecord sceneCalls;
 
 namespace {
@@ -42,25 +38,6 @@ BOOL WINAPI fakeSetWindowPos(HWND window, HWND insertAfter, int x, int y, int wi
     return TRUE;
 }
 
-// Records the command; the configured one fails with a non-zero MCI error.
-MCIERROR WINAPI fakeMciSendStringA(LPCSTR command, LPSTR, UINT, HWND) {
-    sceneCalls.calls.push_back("mciSendStringA");
-    sceneCalls.mciCommands.push_back(command ? command : "");
-    int number = static_cast<int>(sceneCalls.mciCommands.size());
-    return number == sceneCalls.failingMciCommand ? MCIERR_DEVICE_NOT_READY : 0;
-}
-
-// Reports the configured temporary directory.
-DWORD WINAPI fakeGetTempPathA(DWORD bufferLength, LPSTR buffer) {
-    sceneCalls.calls.push_back("GetTempPathA");
-    const std::string &path = sceneCalls.temporaryDirectory;
-    if (path.size() + 1 > bufferLength) {
-        return static_cast<DWORD>(path.size() + 1);
-    }
-    std::memcpy(buffer, path.c_str(), path.size() + 1);
-    return static_cast<DWORD>(path.size());
-}
-
 // Answers the configured clock.
 DWORD WINAPI fakeTimeGetTime() {
     return sceneCalls.now;
@@ -68,15 +45,15 @@ DWORD WINAPI fakeTimeGetTime() {
 
 } // namespace
 
-void installScenePlatform() {
+ScenePlatform::ScenePlatform() {
     sceneCalls = SceneCallRecord{};
-    platform.MessageBoxA = fakeMessageBoxA;
-    platform.PostQuitMessage = fakePostQuitMessage;
-    platform.GetSystemMetrics = fakeGetSystemMetrics;
-    platform.SetWindowPos = fakeSetWindowPos;
-    platform.mciSendStringA = fakeMciSendStringA;
-    platform.GetTempPathA = fakeGetTempPathA;
-    platform.timeGetTime = fakeTimeGetTime;
+    calls.set(&PlatformCalls::MessageBoxA, fakeMessageBoxA);
+    calls.set(&PlatformCalls::PostQuitMessage, fakePostQuitMessage);
+    calls.set(&PlatformCalls::GetSystemMetrics, fakeGetSystemMetrics);
+    calls.set(&PlatformCalls::SetWindowPos, fakeSetWindowPos);
+    MciRecorder::install(calls);
+    FakeTempPath::install(calls, "");
+    calls.set(&PlatformCalls::timeGetTime, fakeTimeGetTime);
 }
 
 int firstCallIndex(const std::string &name) {

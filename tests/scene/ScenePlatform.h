@@ -1,12 +1,16 @@
-// ScenePlatform: recording stand-ins for the window, message-box, MCI, temporary-path and clock
-// calls that the scene makes through the platform table. The DirectDraw, GDI and screen calls
-// have their own doubles in tests/fakes (FakeDDraw, FakeGdi, FakeScreen).
+// ScenePlatform: recording stand-ins for the window, message-box and clock calls that the scene
+// makes through the platform table, with the shared MCI and temporary-path recorders
+// (MciRecorder, FakeTempPath). The DirectDraw, GDI and screen calls have their own doubles in
+// tests/doubles (FakeDDraw, FakeGdi, FakeScreen).
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include <windows.h>
+
+#include "doubles/MciRecorder.h"
+#include "doubles/PlatformOverride.h"
 
 struct MessageBoxCall {
     HWND owner;
@@ -30,23 +34,25 @@ struct SceneCallRecord {
     // Answers.
     int screenWidth = 1024;
     int screenHeight = 768;
-    int failingMciCommand = 0;      // 1-based number of the mciSendStringA call that fails
-    std::string temporaryDirectory; // what GetTempPathA reports
-    DWORD now = 0;                  // what timeGetTime reports
+    DWORD now = 0; // what timeGetTime reports
 
     // Requests.
     std::vector<std::string> calls; // every stand-in's name, in call order
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<int> quitCodes;
     std::vector<WindowPosCall> windowPositions;
-    std::vector<std::string> mciCommands;
 };
 
 extern SceneCallRecord sceneCalls;
 
-// Clears the record and puts every stand-in into the platform table. Use under a
-// PlatformCallsGuard, which puts the real functions back.
-void installScenePlatform();
+// Clears the record and puts every stand-in into the platform table until it goes.
+class ScenePlatform {
+  public:
+    ScenePlatform();
+
+  private:
+    PlatformOverride calls;
+};
 
 // The index in sceneCalls.calls of the first call named name; -1 when there is none.
 int firstCallIndex(const std::string &name);

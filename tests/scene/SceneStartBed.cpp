@@ -41,27 +41,12 @@ void releaseScene() {
 
 } // namespace
 
-Bytes readFile(const std::string &path) {
-    Bytes bytes;
-    FILE *file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return bytes;
-    }
-    int byte;
-    while ((byte = std::fgetc(file)) != EOF) {
-        bytes.push_back(static_cast<unsigned char>(byte));
-    }
-    std::fclose(file);
-    return bytes;
-}
-
 void SceneStartBed::SetUp() {
     resetSceneState();
     ScreenWidth = 0;
     ScreenHeight = 0;
     ScreenBitsPerPixel = 0;
-    installScenePlatform();
-    sceneCalls.temporaryDirectory = TEMPORARY_DIRECTORY;
+    FakeTempPath::directory = TEMPORARY_DIRECTORY;
     _mkdir("scene-temp");
     std::remove(TUNE_COPY_PATH);
     std::remove(DATA_FILE_PATH);

@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/FakeDDraw.h"
-#include "fakes/FakeGdi.h"
-#include "fakes/FakeScreen.h"
-#include "fakes/PlatformCallsGuard.h"
+#include "doubles/FakeDDraw.h"
+#include "doubles/FakeGdi.h"
+#include "doubles/FakeScreen.h"
+#include "ScenePlatform.h"
 #include "SceneDataFile.h"
 
 class SceneStartBed : public ::testing::Test {
@@ -25,7 +25,7 @@ class SceneStartBed : public ::testing::Test {
     // The CreateSurface calls for sprites (system memory) on the given DirectDraw object.
     std::vector<DDrawCall> spriteCreations(const FakeDirectDraw *object) const;
 
-    PlatformCallsGuard guard;
+    ScenePlatform scenePlatform;
     FakeDDraw ddraw;
     FakeScreen screen{ddraw.log};
     FakeGdi gdi{ddraw.log};
@@ -38,5 +38,3 @@ extern const char *const DATA_FILE_PATH;
 extern const char *const TEMPORARY_DIRECTORY;
 // The temporary copy of the tune as the player names it.
 extern const char *const TUNE_COPY_PATH;
-// The whole content of a file; empty when it cannot be read.
-Bytes readFile(const std::string &path);

@@ -15,15 +15,11 @@ void resetSceneState() {
     logoSprite = nullptr;
     frameCounter = FrameCounter{};
     fullScreenNext = 0;
-    const int32_t startX[BALL_COUNT] = {0, 500, 100};
-    const int32_t startY[BALL_COUNT] = {0, 300, 400};
-    const int32_t startDX[BALL_COUNT] = {0, -2, -2};
-    const int32_t startDY[BALL_COUNT] = {0, -2, -2};
-    std::copy(startX, startX + BALL_COUNT, ballX);
-    std::copy(startY, startY + BALL_COUNT, ballY);
-    std::copy(startDX, startDX + BALL_COUNT, ballDX);
-    std::copy(startDY, startDY + BALL_COUNT, ballDY);
-    logoX = 640;
+    std::copy(BALL_START_X, BALL_START_X + BALL_COUNT, ballX);
+    std::copy(BALL_START_Y, BALL_START_Y + BALL_COUNT, ballY);
+    std::copy(BALL_START_DX, BALL_START_DX + BALL_COUNT, ballDX);
+    std::copy(BALL_START_DY, BALL_START_DY + BALL_COUNT, ballDY);
+    logoX = LOGO_START_X;
     std::fill(stars, stars + STAR_COUNT, Star{0, 0});
-    starRandomState = 1;
+    starRandomState = STAR_RANDOM_START;
 }

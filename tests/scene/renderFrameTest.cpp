@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/PlatformCallsGuard.h"
 #include "SceneFrameBed.h"
 #include "ScenePlatform.h"
 #include "display/Display.h"
@@ -19,9 +18,7 @@ constexpr int32_t LOGO_HEIGHT = 100;
 
 class RenderFrameTest : public ::testing::Test {
   protected:
-    void SetUp() override { installScenePlatform(); }
-
-    PlatformCallsGuard guard;
+    ScenePlatform scenePlatform;
 };
 
 // Draws one frame on a log cleared just before it.
@@ -117,7 +114,7 @@ TEST_F(RenderFrameTest, StarAt480IsDrawnWhollyBelowTheScreenThenRestarts) {
     std::vector<DDrawCall> drawn = bed.blitsFrom(bed.starSurface);
     ASSERT_FALSE(drawn.empty());
     EXPECT_EQ(480, stars[0].y);
-    EXPECT_EQ(480, drawn[0].point.y);
+    EXPECT_EQ(480, drawn[0].position.y);
     EXPECT_EQ(drawn[0].sourceRect.top, drawn[0].sourceRect.bottom) << "nothing of it shows";
 
     drawOneFrame(bed);
@@ -152,10 +149,10 @@ TEST_F(RenderFrameTest, LogoIsCentredOnTheMiddleRowRoundingTowardZero) {
         std::vector<DDrawCall> logo = bed.blitsFrom(bed.logoSurface);
         ASSERT_EQ(1u, logo.size());
         if (c.y >= 0) {
-            EXPECT_EQ(c.y, logo[0].point.y);
+            EXPECT_EQ(c.y, logo[0].position.y);
         } else {
             // Clipped at the top: the point moves to 0 and the source starts lower by as much.
-            EXPECT_EQ(0, logo[0].point.y);
+            EXPECT_EQ(0, logo[0].position.y);
             EXPECT_EQ(-c.y, logo[0].sourceRect.top);
         }
     }
@@ -263,7 +260,7 @@ TEST_F(RenderFrameTest, DrawsInLayersAndPresentsLast) {
     ASSERT_EQ(1u + 64u + 2u, onBack.size());
     EXPECT_EQ("Blt", onBack[0].method);
     EXPECT_EQ(static_cast<DWORD>(DDBLT_COLORFILL | DDBLT_WAIT), onBack[0].flags);
-    EXPECT_EQ(0u, onBack[0].colour);
+    EXPECT_EQ(0u, onBack[0].fillColour);
     for (size_t i = 1; i <= 64; ++i) {
         const IDirectDrawSurface *expected = i <= 60   ? &bed.starSurface
                                              : i <= 63 ? &bed.ballSurface
@@ -293,10 +290,10 @@ TEST_F(RenderFrameTest, WritesTheFrameRateInWhiteAtTheTopLeftCorner) {
     std::vector<DDrawCall> texts = bed.log.callsOf("TextOutA");
     ASSERT_EQ(1u, texts.size());
     EXPECT_EQ("Frame Rate = 00", texts[0].text);
-    EXPECT_EQ(0, texts[0].point.x);
-    EXPECT_EQ(0, texts[0].point.y);
-    EXPECT_EQ(0xFFFFFFu, bed.log.callsOf("SetTextColor").at(0).colour);
-    EXPECT_EQ(bed.backSurface.dc, texts[0].argument);
+    EXPECT_EQ(0, texts[0].position.x);
+    EXPECT_EQ(0, texts[0].position.y);
+    EXPECT_EQ(0xFFFFFFu, bed.log.callsOf("SetTextColor").at(0).textColour);
+    EXPECT_EQ(bed.backSurface.dc, texts[0].dc);
 }
 
 TEST_F(RenderFrameTest, CountsOneFrameEachAndShowsTheRateAfterASecond) {

@@ -28,8 +28,8 @@ TEST_F(StartSceneTest, PlaysTheTuneBuildsTheWindowedDisplayAndSeedsTheStars) {
                   std::string("open \"") + TUNE_COPY_PATH + "\" type sequencer alias MUSIC",
                   "play MUSIC from 0 notify",
               }),
-              sceneCalls.mciCommands);
-    EXPECT_EQ(demoTune(), readFile(TUNE_COPY_PATH));
+              MciRecorder::commands());
+    EXPECT_EQ(demoTune(), readFile<Bytes>(TUNE_COPY_PATH));
     EXPECT_TRUE(sceneCalls.quitCodes.empty());
 
     ASSERT_EQ(1u, ddraw.objects.size());
@@ -98,14 +98,14 @@ TEST_F(StartSceneTest, LeavesTheAnimationAtItsStartValues) {
 
 TEST_F(StartSceneTest, WithoutATuneEntryStartsWithAnEmptyCopy) {
     writeDataFile(makeDataFile({
-        {"ball.bmp", makeBitmap(32, 32)},
-        {"star.bmp", makeBitmap(8, 8)},
-        {"logo.bmp", makeBitmap(200, 100)},
+        {"ball.bmp", buildBmp({32, 32})},
+        {"star.bmp", buildBmp({8, 8})},
+        {"logo.bmp", buildBmp({200, 100})},
     }));
     EXPECT_TRUE(startScene());
     EXPECT_TRUE(sceneCalls.messageBoxes.empty());
-    EXPECT_EQ(3u, sceneCalls.mciCommands.size());
-    EXPECT_TRUE(readFile(TUNE_COPY_PATH).empty());
+    EXPECT_EQ(3u, MciRecorder::calls.size());
+    EXPECT_TRUE(readFile<Bytes>(TUNE_COPY_PATH).empty());
 }
 
 enum class Fault {
@@ -142,16 +142,16 @@ class StartSceneFailureTest : public SceneStartBed,
             file[file.size() - 8] += 1; // the trailer points one byte past "ZORDIR"
             break;
         case Fault::NoTemporaryFile:
-            sceneCalls.temporaryDirectory = ".\\no-such-directory\\";
+            FakeTempPath::directory = ".\\no-such-directory\\";
             break;
         case Fault::CloseFails:
-            sceneCalls.failingMciCommand = 1;
+            MciRecorder::failingCall = 0;
             break;
         case Fault::OpenFails:
-            sceneCalls.failingMciCommand = 2;
+            MciRecorder::failingCall = 1;
             break;
         case Fault::PlayFails:
-            sceneCalls.failingMciCommand = 3;
+            MciRecorder::failingCall = 2;
             break;
         }
         writeDataFile(file);
@@ -165,8 +165,8 @@ TEST_P(StartSceneFailureTest, ShowsOneMessageAndStopsAtTheFailingStep) {
     EXPECT_FALSE(startScene());
 
     expectOneErrorBox(c.text);
-    EXPECT_EQ(c.mciCommandsSent, sceneCalls.mciCommands.size());
-    EXPECT_EQ(c.temporaryPathAsked, firstCallIndex("GetTempPathA") >= 0);
+    EXPECT_EQ(c.mciCommandsSent, MciRecorder::calls.size());
+    EXPECT_EQ(c.temporaryPathAsked, FakeTempPath::asked > 0);
     EXPECT_TRUE(sceneCalls.quitCodes.empty()) << "the start-up itself ends the program";
     EXPECT_TRUE(sceneCalls.windowPositions.empty());
     EXPECT_TRUE(ddraw.objects.empty()) << "no display was set up";
@@ -215,7 +215,7 @@ TEST_F(StartSceneTest, FailedWindowedSetUpIsReportedAndQuitsButTheStartUpSucceed
     EXPECT_EQ(1u, sceneCalls.windowPositions.size());
     EXPECT_EQ(1, fullScreenNext);
     EXPECT_EQ(41, stars[0].x) << "the stars are seeded all the same";
-    EXPECT_EQ(3u, sceneCalls.mciCommands.size()) << "the tune plays on until the quit";
+    EXPECT_EQ(3u, MciRecorder::calls.size()) << "the tune plays on until the quit";
 }
 
 TEST_F(StartSceneTest, NoSpriteIsLoadedOntoAHalfBuiltDisplay) {

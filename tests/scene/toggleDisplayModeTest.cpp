@@ -291,10 +291,10 @@ TEST_F(ToggleDisplayModeTest, FrameAfterAToggleGoesOnInTheNewDisplay) {
     std::vector<DDrawCall> blits = ddraw.bltFastOnto(back);
     ASSERT_EQ(64u, blits.size());
     EXPECT_EQ(ballSprite->surface, blits[60].source);
-    EXPECT_EQ(6, blits[60].point.x) << "ball 0 drawn at (0,0), (2,2), (4,4), then (6,6)";
-    EXPECT_EQ(6, blits[60].point.y);
+    EXPECT_EQ(6, blits[60].position.x) << "ball 0 drawn at (0,0), (2,2), (4,4), then (6,6)";
+    EXPECT_EQ(6, blits[60].position.y);
     EXPECT_EQ(logoSprite->surface, blits[63].source);
-    EXPECT_EQ(637, blits[63].point.x);
+    EXPECT_EQ(637, blits[63].position.x);
     EXPECT_EQ(1, ddraw.log.count("Flip", currentDisplay->primary->surface));
     EXPECT_EQ(4u, frameCounter.frameCount);
     EXPECT_EQ(0, ddraw.log.callsAfterRelease());

@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "platform/PlatformCalls.h"
 #include "DDrawCallLog.h"
+#include "PlatformOverride.h"
 
 class FakeScreen {
   public:
@@ -27,5 +27,5 @@ class FakeScreen {
 
   private:
     FakeScreen *previousCurrent;
-    PlatformCalls previous;
+    PlatformOverride calls;
 };

@@ -1,6 +1,13 @@
 // Recording and failing of the calls made on the DirectDraw test doubles.
 #include "DDrawCallLog.h"
 
+DDrawCall platformCall(const char *method) {
+    DDrawCall record;
+    record.objectName = "platform";
+    record.method = method;
+    return record;
+}
+
 void DDrawCallLog::failCall(const std::string &method, int occurrence, HRESULT result,
                             const void *object) {
     failures.push_back({method, occurrence, result, object, 0});
@@ -17,6 +24,11 @@ HRESULT DDrawCallLog::record(const DDrawCall &call) {
             result = failure.result;
     }
     return result;
+}
+
+HRESULT DDrawCallLog::refuse(const DDrawCall &call) {
+    record(call);
+    return DDERR_UNSUPPORTED;
 }
 
 std::vector<std::string> DDrawCallLog::methods(const void *object) const {

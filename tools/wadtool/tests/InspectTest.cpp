@@ -86,6 +86,7 @@ TEST_F(InspectTest, ExtractCopiesTheEntryAsTheDemoFindsIt) {
     ASSERT_TRUE(extractEntry(wad, "ZORVD.MID", at("tune.mid"), error)) << error;
     EXPECT_EQ(readFile(at("tune.mid")), TUNE);
     ASSERT_TRUE(extractEntry(wad, "empty.bin", at("empty.out"), error)) << error;
+    EXPECT_TRUE(fileExists(at("empty.out")));
     EXPECT_EQ(readFile(at("empty.out")), "");
 }
 

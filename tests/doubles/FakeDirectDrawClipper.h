@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <ddraw.h>
 
+#include "ComDouble.h"
 #include "DDrawCallLog.h"
 
 class FakeDirectDrawClipper : public IDirectDrawClipper {
@@ -26,16 +27,15 @@ class FakeDirectDrawClipper : public IDirectDrawClipper {
     STDMETHOD_(ULONG, AddRef)() override;
     STDMETHOD_(ULONG, Release)() override;
     // IDirectDrawClipper
-    STDMETHOD(GetClipList)(LPRECT rect, LPRGNDATA clipList, LPDWORD size) override;
     STDMETHOD(GetHWnd)(HWND *window) override;
-    STDMETHOD(Initialize)(LPDIRECTDRAW ddraw, DWORD flags) override;
-    STDMETHOD(IsClipListChanged)(WINBOOL *changed) override;
-    STDMETHOD(SetClipList)(LPRGNDATA clipList, DWORD flags) override;
     STDMETHOD(SetHWnd)(DWORD flags, HWND window) override;
+    UNSUPPORTED_METHOD(GetClipList, LPRECT, LPRGNDATA, LPDWORD)
+    UNSUPPORTED_METHOD(Initialize, LPDIRECTDRAW, DWORD)
+    UNSUPPORTED_METHOD(IsClipListChanged, WINBOOL *)
+    UNSUPPORTED_METHOD(SetClipList, LPRGNDATA, DWORD)
 
   private:
     // A call record addressed to this clipper.
     DDrawCall call(const char *method) const;
-    // Records an interface method that the double does not implement.
-    HRESULT unsupported(const char *method);
+    HRESULT unsupported(const char *method) { return log.refuse(call(method)); }
 };

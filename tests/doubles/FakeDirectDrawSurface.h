@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <ddraw.h>
 
+#include "ComDouble.h"
 #include "DDrawCallLog.h"
 
 class FakeDirectDrawClipper;
@@ -43,52 +44,49 @@ class FakeDirectDrawSurface : public IDirectDrawSurface {
     STDMETHOD(QueryInterface)(REFIID riid, void **object) override;
     STDMETHOD_(ULONG, AddRef)() override;
     STDMETHOD_(ULONG, Release)() override;
-    // IDirectDrawSurface
-    STDMETHOD(AddAttachedSurface)(LPDIRECTDRAWSURFACE surface) override;
-    STDMETHOD(AddOverlayDirtyRect)(LPRECT rect) override;
+    // IDirectDrawSurface: what the program calls
     STDMETHOD(Blt)
     (LPRECT destRect, LPDIRECTDRAWSURFACE source, LPRECT sourceRect, DWORD flags,
      LPDDBLTFX fx) override;
-    STDMETHOD(BltBatch)(LPDDBLTBATCH batch, DWORD count, DWORD flags) override;
     STDMETHOD(BltFast)
     (DWORD x, DWORD y, LPDIRECTDRAWSURFACE source, LPRECT sourceRect, DWORD trans) override;
-    STDMETHOD(DeleteAttachedSurface)(DWORD flags, LPDIRECTDRAWSURFACE surface) override;
-    STDMETHOD(EnumAttachedSurfaces)(LPVOID context, LPDDENUMSURFACESCALLBACK callback) override;
-    STDMETHOD(EnumOverlayZOrders)
-    (DWORD flags, LPVOID context, LPDDENUMSURFACESCALLBACK callback) override;
     STDMETHOD(Flip)(LPDIRECTDRAWSURFACE target, DWORD flags) override;
     STDMETHOD(GetAttachedSurface)(LPDDSCAPS caps, LPDIRECTDRAWSURFACE *surface) override;
-    STDMETHOD(GetBltStatus)(DWORD flags) override;
     STDMETHOD(GetCaps)(LPDDSCAPS caps) override;
-    STDMETHOD(GetClipper)(LPDIRECTDRAWCLIPPER *clipper) override;
     STDMETHOD(GetColorKey)(DWORD flags, LPDDCOLORKEY key) override;
     STDMETHOD(GetDC)(HDC *dc) override;
-    STDMETHOD(GetFlipStatus)(DWORD flags) override;
-    STDMETHOD(GetOverlayPosition)(LPLONG x, LPLONG y) override;
-    STDMETHOD(GetPalette)(LPDIRECTDRAWPALETTE *palette) override;
-    STDMETHOD(GetPixelFormat)(LPDDPIXELFORMAT format) override;
     STDMETHOD(GetSurfaceDesc)(LPDDSURFACEDESC desc) override;
-    STDMETHOD(Initialize)(LPDIRECTDRAW ddraw, LPDDSURFACEDESC desc) override;
     STDMETHOD(IsLost)() override;
-    STDMETHOD(Lock)(LPRECT rect, LPDDSURFACEDESC desc, DWORD flags, HANDLE event) override;
     STDMETHOD(ReleaseDC)(HDC dc) override;
     STDMETHOD(Restore)() override;
     STDMETHOD(SetClipper)(LPDIRECTDRAWCLIPPER clipper) override;
     STDMETHOD(SetColorKey)(DWORD flags, LPDDCOLORKEY key) override;
-    STDMETHOD(SetOverlayPosition)(LONG x, LONG y) override;
-    STDMETHOD(SetPalette)(LPDIRECTDRAWPALETTE palette) override;
-    STDMETHOD(Unlock)(LPVOID data) override;
-    STDMETHOD(UpdateOverlay)
-    (LPRECT sourceRect, LPDIRECTDRAWSURFACE destination, LPRECT destRect, DWORD flags,
-     LPDDOVERLAYFX fx) override;
-    STDMETHOD(UpdateOverlayDisplay)(DWORD flags) override;
-    STDMETHOD(UpdateOverlayZOrder)(DWORD flags, LPDIRECTDRAWSURFACE reference) override;
+    // IDirectDrawSurface: the rest
+    UNSUPPORTED_METHOD(AddAttachedSurface, LPDIRECTDRAWSURFACE)
+    UNSUPPORTED_METHOD(AddOverlayDirtyRect, LPRECT)
+    UNSUPPORTED_METHOD(BltBatch, LPDDBLTBATCH, DWORD, DWORD)
+    UNSUPPORTED_METHOD(DeleteAttachedSurface, DWORD, LPDIRECTDRAWSURFACE)
+    UNSUPPORTED_METHOD(EnumAttachedSurfaces, LPVOID, LPDDENUMSURFACESCALLBACK)
+    UNSUPPORTED_METHOD(EnumOverlayZOrders, DWORD, LPVOID, LPDDENUMSURFACESCALLBACK)
+    UNSUPPORTED_METHOD(GetBltStatus, DWORD)
+    UNSUPPORTED_METHOD(GetClipper, LPDIRECTDRAWCLIPPER *)
+    UNSUPPORTED_METHOD(GetFlipStatus, DWORD)
+    UNSUPPORTED_METHOD(GetOverlayPosition, LPLONG, LPLONG)
+    UNSUPPORTED_METHOD(GetPalette, LPDIRECTDRAWPALETTE *)
+    UNSUPPORTED_METHOD(GetPixelFormat, LPDDPIXELFORMAT)
+    UNSUPPORTED_METHOD(Initialize, LPDIRECTDRAW, LPDDSURFACEDESC)
+    UNSUPPORTED_METHOD(Lock, LPRECT, LPDDSURFACEDESC, DWORD, HANDLE)
+    UNSUPPORTED_METHOD(SetOverlayPosition, LONG, LONG)
+    UNSUPPORTED_METHOD(SetPalette, LPDIRECTDRAWPALETTE)
+    UNSUPPORTED_METHOD(Unlock, LPVOID)
+    UNSUPPORTED_METHOD(UpdateOverlay, LPRECT, LPDIRECTDRAWSURFACE, LPRECT, DWORD, LPDDOVERLAYFX)
+    UNSUPPORTED_METHOD(UpdateOverlayDisplay, DWORD)
+    UNSUPPORTED_METHOD(UpdateOverlayZOrder, DWORD, LPDIRECTDRAWSURFACE)
 
   private:
     // Lets go of the clipper and the attached back buffer.
     void dropLinks();
     // A call record addressed to this surface.
     DDrawCall call(const char *method) const;
-    // Records an interface method that the double does not implement.
-    HRESULT unsupported(const char *method);
+    HRESULT unsupported(const char *method) { return log.refuse(call(method)); }
 };

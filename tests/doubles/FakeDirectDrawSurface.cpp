@@ -55,11 +55,6 @@ DDrawCall FakeDirectDrawSurface::call(const char *method) const {
     return record;
 }
 
-HRESULT FakeDirectDrawSurface::unsupported(const char *method) {
-    log.record(call(method));
-    return DDERR_UNSUPPORTED;
-}
-
 HRESULT FakeDirectDrawSurface::QueryInterface(REFIID, void **object) {
     if (object)
         *object = nullptr;
@@ -78,14 +73,6 @@ ULONG FakeDirectDrawSurface::Release() {
     return static_cast<ULONG>(refCount);
 }
 
-HRESULT FakeDirectDrawSurface::AddAttachedSurface(LPDIRECTDRAWSURFACE) {
-    return unsupported("AddAttachedSurface");
-}
-
-HRESULT FakeDirectDrawSurface::AddOverlayDirtyRect(LPRECT) {
-    return unsupported("AddOverlayDirtyRect");
-}
-
 HRESULT FakeDirectDrawSurface::Blt(LPRECT destRect, LPDIRECTDRAWSURFACE source, LPRECT sourceRect,
                                    DWORD flags, LPDDBLTFX fx) {
     DDrawCall record = call("Blt");
@@ -98,20 +85,16 @@ HRESULT FakeDirectDrawSurface::Blt(LPRECT destRect, LPDIRECTDRAWSURFACE source, 
         record.sourceRect = *sourceRect;
     record.source = source;
     if (fx) {
-        record.descSize = fx->dwSize;
-        record.colour = fx->dwFillColor;
+        record.structSize = fx->dwSize;
+        record.fillColour = fx->dwFillColor;
     }
     return withLoss(log.record(record), this, source);
-}
-
-HRESULT FakeDirectDrawSurface::BltBatch(LPDDBLTBATCH, DWORD, DWORD) {
-    return unsupported("BltBatch");
 }
 
 HRESULT FakeDirectDrawSurface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE source,
                                        LPRECT sourceRect, DWORD trans) {
     DDrawCall record = call("BltFast");
-    record.point = {static_cast<LONG>(x), static_cast<LONG>(y)};
+    record.position = {static_cast<LONG>(x), static_cast<LONG>(y)};
     record.source = source;
     record.hasSourceRect = sourceRect != nullptr;
     if (sourceRect)
@@ -120,21 +103,9 @@ HRESULT FakeDirectDrawSurface::BltFast(DWORD x, DWORD y, LPDIRECTDRAWSURFACE sou
     return withLoss(log.record(record), this, source);
 }
 
-HRESULT FakeDirectDrawSurface::DeleteAttachedSurface(DWORD, LPDIRECTDRAWSURFACE) {
-    return unsupported("DeleteAttachedSurface");
-}
-
-HRESULT FakeDirectDrawSurface::EnumAttachedSurfaces(LPVOID, LPDDENUMSURFACESCALLBACK) {
-    return unsupported("EnumAttachedSurfaces");
-}
-
-HRESULT FakeDirectDrawSurface::EnumOverlayZOrders(DWORD, LPVOID, LPDDENUMSURFACESCALLBACK) {
-    return unsupported("EnumOverlayZOrders");
-}
-
 HRESULT FakeDirectDrawSurface::Flip(LPDIRECTDRAWSURFACE target, DWORD flags) {
     DDrawCall record = call("Flip");
-    record.argument = target;
+    record.flipTarget = target;
     record.flags = flags;
     return withLoss(log.record(record), this, nullptr);
 }
@@ -155,19 +126,11 @@ HRESULT FakeDirectDrawSurface::GetAttachedSurface(LPDDSCAPS wanted, LPDIRECTDRAW
     return DD_OK;
 }
 
-HRESULT FakeDirectDrawSurface::GetBltStatus(DWORD) {
-    return unsupported("GetBltStatus");
-}
-
 HRESULT FakeDirectDrawSurface::GetCaps(LPDDSCAPS result) {
     HRESULT hr = log.record(call("GetCaps"));
     if (hr == DD_OK && result)
         result->dwCaps = caps;
     return hr;
-}
-
-HRESULT FakeDirectDrawSurface::GetClipper(LPDIRECTDRAWCLIPPER *) {
-    return unsupported("GetClipper");
 }
 
 HRESULT FakeDirectDrawSurface::GetColorKey(DWORD flags, LPDDCOLORKEY key) {
@@ -191,22 +154,6 @@ HRESULT FakeDirectDrawSurface::GetDC(HDC *result) {
     return hr;
 }
 
-HRESULT FakeDirectDrawSurface::GetFlipStatus(DWORD) {
-    return unsupported("GetFlipStatus");
-}
-
-HRESULT FakeDirectDrawSurface::GetOverlayPosition(LPLONG, LPLONG) {
-    return unsupported("GetOverlayPosition");
-}
-
-HRESULT FakeDirectDrawSurface::GetPalette(LPDIRECTDRAWPALETTE *) {
-    return unsupported("GetPalette");
-}
-
-HRESULT FakeDirectDrawSurface::GetPixelFormat(LPDDPIXELFORMAT) {
-    return unsupported("GetPixelFormat");
-}
-
 HRESULT FakeDirectDrawSurface::GetSurfaceDesc(LPDDSURFACEDESC desc) {
     HRESULT hr = log.record(call("GetSurfaceDesc"));
     if (hr != DD_OK)
@@ -220,10 +167,6 @@ HRESULT FakeDirectDrawSurface::GetSurfaceDesc(LPDDSURFACEDESC desc) {
     return DD_OK;
 }
 
-HRESULT FakeDirectDrawSurface::Initialize(LPDIRECTDRAW, LPDDSURFACEDESC) {
-    return unsupported("Initialize");
-}
-
 HRESULT FakeDirectDrawSurface::IsLost() {
     HRESULT hr = log.record(call("IsLost"));
     if (hr != DD_OK)
@@ -231,13 +174,9 @@ HRESULT FakeDirectDrawSurface::IsLost() {
     return lost ? DDERR_SURFACELOST : DD_OK;
 }
 
-HRESULT FakeDirectDrawSurface::Lock(LPRECT, LPDDSURFACEDESC, DWORD, HANDLE) {
-    return unsupported("Lock");
-}
-
 HRESULT FakeDirectDrawSurface::ReleaseDC(HDC released) {
     DDrawCall record = call("ReleaseDC");
-    record.argument = released;
+    record.dc = released;
     HRESULT hr = log.record(record);
     if (hr != DD_OK)
         return hr;
@@ -256,7 +195,7 @@ HRESULT FakeDirectDrawSurface::Restore() {
 
 HRESULT FakeDirectDrawSurface::SetClipper(LPDIRECTDRAWCLIPPER newClipper) {
     DDrawCall record = call("SetClipper");
-    record.argument = newClipper;
+    record.clipper = newClipper;
     HRESULT hr = log.record(record);
     if (hr != DD_OK)
         return hr;
@@ -273,8 +212,8 @@ HRESULT FakeDirectDrawSurface::SetColorKey(DWORD flags, LPDDCOLORKEY key) {
     DDrawCall record = call("SetColorKey");
     record.flags = flags;
     if (key) {
-        record.colour = key->dwColorSpaceLowValue;
-        record.colourHigh = key->dwColorSpaceHighValue;
+        record.colourKeyLow = key->dwColorSpaceLowValue;
+        record.colourKeyHigh = key->dwColorSpaceHighValue;
     }
     HRESULT hr = log.record(record);
     if (hr == DD_OK && flags == DDCKEY_SRCBLT && key) {
@@ -282,29 +221,4 @@ HRESULT FakeDirectDrawSurface::SetColorKey(DWORD flags, LPDDCOLORKEY key) {
         hasSourceColorKey = true;
     }
     return hr;
-}
-
-HRESULT FakeDirectDrawSurface::SetOverlayPosition(LONG, LONG) {
-    return unsupported("SetOverlayPosition");
-}
-
-HRESULT FakeDirectDrawSurface::SetPalette(LPDIRECTDRAWPALETTE) {
-    return unsupported("SetPalette");
-}
-
-HRESULT FakeDirectDrawSurface::Unlock(LPVOID) {
-    return unsupported("Unlock");
-}
-
-HRESULT FakeDirectDrawSurface::UpdateOverlay(LPRECT, LPDIRECTDRAWSURFACE, LPRECT, DWORD,
-                                             LPDDOVERLAYFX) {
-    return unsupported("UpdateOverlay");
-}
-
-HRESULT FakeDirectDrawSurface::UpdateOverlayDisplay(DWORD) {
-    return unsupported("UpdateOverlayDisplay");
-}
-
-HRESULT FakeDirectDrawSurface::UpdateOverlayZOrder(DWORD, LPDIRECTDRAWSURFACE) {
-    return unsupported("UpdateOverlayZOrder");
 }

@@ -9,10 +9,8 @@ namespace {
 
 // A record of a GDI call on dc.
 DDrawCall gdiCall(const char *method, HDC dc) {
-    DDrawCall record;
-    record.objectName = "platform";
-    record.method = method;
-    record.argument = dc;
+    DDrawCall record = platformCall(method);
+    record.dc = dc;
     return record;
 }
 
@@ -20,37 +18,37 @@ int WINAPI fakeStretchDIBits(HDC dc, int x, int y, int width, int height, int so
                              int sourceWidth, int sourceHeight, const VOID *bits,
                              const BITMAPINFO *info, UINT usage, DWORD rop) {
     DDrawCall record = gdiCall("StretchDIBits", dc);
-    record.point = {x, y};
+    record.position = {x, y};
     record.width = static_cast<DWORD>(width);
     record.height = static_cast<DWORD>(height);
-    record.sourceRect = {sourceX, sourceY, sourceWidth, sourceHeight};
-    record.hasSourceRect = true;
-    record.argument2 = bits;
-    record.argument3 = info;
-    record.flags = usage;
-    record.colour = rop;
+    record.sourceOrigin = {sourceX, sourceY};
+    record.sourceSize = {sourceWidth, sourceHeight};
+    record.bits = bits;
+    record.bitmapInfo = info;
+    record.colourUsage = usage;
+    record.rasterOperation = rop;
     FakeGdi::current->log.record(record);
     return FakeGdi::current->stretchResult;
 }
 
 int WINAPI fakeSetBkMode(HDC dc, int mode) {
     DDrawCall record = gdiCall("SetBkMode", dc);
-    record.index = mode;
+    record.backgroundMode = mode;
     FakeGdi::current->log.record(record);
     return OPAQUE;
 }
 
 COLORREF WINAPI fakeSetTextColor(HDC dc, COLORREF colour) {
     DDrawCall record = gdiCall("SetTextColor", dc);
-    record.colour = colour;
+    record.textColour = colour;
     FakeGdi::current->log.record(record);
     return 0;
 }
 
 WINBOOL WINAPI fakeTextOutA(HDC dc, int x, int y, LPCSTR text, int length) {
     DDrawCall record = gdiCall("TextOutA", dc);
-    record.point = {x, y};
-    record.index = length;
+    record.position = {x, y};
+    record.textLength = length;
     if (text && length > 0)
         record.text.assign(text, static_cast<size_t>(length));
     FakeGdi::current->log.record(record);
@@ -59,19 +57,14 @@ WINBOOL WINAPI fakeTextOutA(HDC dc, int x, int y, LPCSTR text, int length) {
 
 } // namespace
 
-FakeGdi::FakeGdi(DDrawCallLog &log) : log(log), previous(platform) {
-    previousCurrent = current;
+FakeGdi::FakeGdi(DDrawCallLog &log) : log(log), previousCurrent(current) {
     current = this;
-    platform.StretchDIBits = fakeStretchDIBits;
-    platform.SetBkMode = fakeSetBkMode;
-    platform.SetTextColor = fakeSetTextColor;
-    platform.TextOutA = fakeTextOutA;
+    calls.set(&PlatformCalls::StretchDIBits, fakeStretchDIBits);
+    calls.set(&PlatformCalls::SetBkMode, fakeSetBkMode);
+    calls.set(&PlatformCalls::SetTextColor, fakeSetTextColor);
+    calls.set(&PlatformCalls::TextOutA, fakeTextOutA);
 }
 
 FakeGdi::~FakeGdi() {
-    platform.StretchDIBits = previous.StretchDIBits;
-    platform.SetBkMode = previous.SetBkMode;
-    platform.SetTextColor = previous.SetTextColor;
-    platform.TextOutA = previous.TextOutA;
     current = previousCurrent;
 }

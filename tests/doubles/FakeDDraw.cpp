@@ -10,11 +10,9 @@ namespace {
 // Stands in for DirectDrawCreate: records the call, then hands out a new fake object.
 HRESULT WINAPI fakeDirectDrawCreate(GUID *guid, LPDIRECTDRAW *result, IUnknown *outer) {
     FakeDDraw &fake = *FakeDDraw::current;
-    DDrawCall record;
-    record.objectName = "platform";
-    record.method = "DirectDrawCreate";
-    record.argument = guid;
-    record.argument2 = outer;
+    DDrawCall record = platformCall("DirectDrawCreate");
+    record.driver = guid;
+    record.outer = outer;
     HRESULT hr = fake.log.record(record);
     if (result)
         *result = nullptr;
@@ -32,20 +30,17 @@ HRESULT WINAPI fakeDirectDrawCreate(GUID *guid, LPDIRECTDRAW *result, IUnknown *
 
 } // namespace
 
-FakeDDraw::FakeDDraw()
-    : previousDirectDrawCreate(platform.DirectDrawCreate), previousPacing(framePacingEnabled) {
-    previousCurrent = current;
+FakeDDraw::FakeDDraw() : previousCurrent(current), previousPacing(framePacingEnabled) {
     current = this;
     // The fake's WaitForVerticalBlank returns at once; pacing would only slow the tests down.
     framePacingEnabled = false;
-    platform.DirectDrawCreate = fakeDirectDrawCreate;
+    calls.set(&PlatformCalls::DirectDrawCreate, fakeDirectDrawCreate);
 }
 
 FakeDDraw::~FakeDDraw() {
     for (const auto &object : objects)
         if (directDraw == &object->second)
             directDraw = nullptr;
-    platform.DirectDrawCreate = previousDirectDrawCreate;
     framePacingEnabled = previousPacing;
     current = previousCurrent;
 }

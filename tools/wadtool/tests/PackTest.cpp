@@ -47,7 +47,7 @@ TEST_F(PackTest, WritesHeaderEntriesDirectoryAndTrailer) {
     EXPECT_EQ(bytes.substr(8, 8), "abcDEFGH");
     const size_t directory = 16;
     EXPECT_EQ(bytes.substr(directory, 7), std::string("ZORDIR\0", 7));
-    EXPECT_EQ(wordAt(bytes, directory + 7), 3u);
+    EXPECT_EQ(littleEndianAt(bytes, directory + 7), 3u);
 
     const uint32_t offsets[] = {8, 11, 11};
     const uint32_t sizes[] = {3, 0, 5};
@@ -55,13 +55,13 @@ TEST_F(PackTest, WritesHeaderEntriesDirectoryAndTrailer) {
         size_t record = directory + 11 + 272 * i;
         std::string name = "name" + std::to_string(i);
         EXPECT_EQ(bytes.substr(record, 256), name + std::string(256 - name.size(), '\0'));
-        EXPECT_EQ(wordAt(bytes, record + 256), offsets[i]) << "record " << i;
-        EXPECT_EQ(wordAt(bytes, record + 260), 0u) << "reserved, record " << i;
-        EXPECT_EQ(wordAt(bytes, record + 264), sizes[i]) << "record " << i;
-        EXPECT_EQ(wordAt(bytes, record + 268), 0u) << "reserved, record " << i;
+        EXPECT_EQ(littleEndianAt(bytes, record + 256), offsets[i]) << "record " << i;
+        EXPECT_EQ(littleEndianAt(bytes, record + 260), 0u) << "reserved, record " << i;
+        EXPECT_EQ(littleEndianAt(bytes, record + 264), sizes[i]) << "record " << i;
+        EXPECT_EQ(littleEndianAt(bytes, record + 268), 0u) << "reserved, record " << i;
     }
-    EXPECT_EQ(wordAt(bytes, bytes.size() - 8), directory);
-    EXPECT_EQ(wordAt(bytes, bytes.size() - 4), 0u);
+    EXPECT_EQ(littleEndianAt(bytes, bytes.size() - 8), directory);
+    EXPECT_EQ(littleEndianAt(bytes, bytes.size() - 4), 0u);
 }
 
 TEST_F(PackTest, ReaderReadsEveryEntryBackByteForByte) {

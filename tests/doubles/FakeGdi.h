@@ -1,18 +1,12 @@
 // FakeGdi: stands in for the GDI drawing calls of the Surface (StretchDIBits, SetBkMode,
 // SetTextColor, TextOutA) and records them into a DDrawCallLog, in order with the DirectDraw
 // calls. Puts the previous calls back when it goes.
-//
-// What a record holds: argument = the HDC for all four;
-//   StretchDIBits: point = destination (x, y), width/height = destination size,
-//                  sourceRect = (xSrc, ySrc, srcWidth, srcHeight), argument2 = bits,
-//                  argument3 = BITMAPINFO, flags = usage, colour = raster operation;
-//   SetBkMode: index = mode;  SetTextColor: colour;  TextOutA: point, text, index = length.
 #pragma once
 
 #include <windows.h>
 
-#include "platform/PlatformCalls.h"
 #include "DDrawCallLog.h"
+#include "PlatformOverride.h"
 
 class FakeGdi {
   public:
@@ -28,5 +22,5 @@ class FakeGdi {
 
   private:
     FakeGdi *previousCurrent;
-    PlatformCalls previous;
+    PlatformOverride calls;
 };

@@ -16,9 +16,9 @@
 #include <windows.h>
 #include <ddraw.h>
 
-#include "platform/PlatformCalls.h"
 #include "DDrawCallLog.h"
 #include "FakeDirectDraw.h"
+#include "PlatformOverride.h"
 
 class FakeDDraw {
   public:
@@ -59,6 +59,6 @@ class FakeDDraw {
 
   private:
     FakeDDraw *previousCurrent;
-    decltype(PlatformCalls::DirectDrawCreate) previousDirectDrawCreate;
     bool previousPacing;
+    PlatformOverride calls;
 };

@@ -5,14 +5,6 @@ FakeScreen *FakeScreen::current = nullptr;
 
 namespace {
 
-// A record of a platform call.
-DDrawCall platformCall(const char *method) {
-    DDrawCall record;
-    record.objectName = "platform";
-    record.method = method;
-    return record;
-}
-
 HDC WINAPI fakeGetDC(HWND window) {
     DDrawCall record = platformCall("GetDC");
     record.window = window;
@@ -23,15 +15,15 @@ HDC WINAPI fakeGetDC(HWND window) {
 int WINAPI fakeReleaseDC(HWND window, HDC dc) {
     DDrawCall record = platformCall("ReleaseDC");
     record.window = window;
-    record.argument = dc;
+    record.dc = dc;
     FakeScreen::current->log.record(record);
     return 1;
 }
 
 int WINAPI fakeGetDeviceCaps(HDC dc, int index) {
     DDrawCall record = platformCall("GetDeviceCaps");
-    record.argument = dc;
-    record.index = index;
+    record.dc = dc;
+    record.capabilityIndex = index;
     FakeScreen::current->log.record(record);
     switch (index) {
     case BITSPIXEL:
@@ -56,7 +48,7 @@ WINBOOL WINAPI fakeGetClientRect(HWND window, LPRECT rect) {
 WINBOOL WINAPI fakeClientToScreen(HWND window, LPPOINT point) {
     DDrawCall record = platformCall("ClientToScreen");
     record.window = window;
-    record.point = *point;
+    record.position = *point;
     FakeScreen::current->log.record(record);
     point->x += FakeScreen::current->clientOrigin.x;
     point->y += FakeScreen::current->clientOrigin.y;
@@ -67,30 +59,23 @@ WINBOOL WINAPI fakeOffsetRect(LPRECT rect, int dx, int dy) {
     DDrawCall record = platformCall("OffsetRect");
     record.rect = *rect;
     record.hasRect = true;
-    record.point = {dx, dy};
+    record.offset = {dx, dy};
     FakeScreen::current->log.record(record);
     return realPlatformCalls.OffsetRect(rect, dx, dy);
 }
 
 } // namespace
 
-FakeScreen::FakeScreen(DDrawCallLog &log) : log(log), previous(platform) {
-    previousCurrent = current;
+FakeScreen::FakeScreen(DDrawCallLog &log) : log(log), previousCurrent(current) {
     current = this;
-    platform.GetDC = fakeGetDC;
-    platform.ReleaseDC = fakeReleaseDC;
-    platform.GetDeviceCaps = fakeGetDeviceCaps;
-    platform.GetClientRect = fakeGetClientRect;
-    platform.ClientToScreen = fakeClientToScreen;
-    platform.OffsetRect = fakeOffsetRect;
+    calls.set(&PlatformCalls::GetDC, fakeGetDC);
+    calls.set(&PlatformCalls::ReleaseDC, fakeReleaseDC);
+    calls.set(&PlatformCalls::GetDeviceCaps, fakeGetDeviceCaps);
+    calls.set(&PlatformCalls::GetClientRect, fakeGetClientRect);
+    calls.set(&PlatformCalls::ClientToScreen, fakeClientToScreen);
+    calls.set(&PlatformCalls::OffsetRect, fakeOffsetRect);
 }
 
 FakeScreen::~FakeScreen() {
-    platform.GetDC = previous.GetDC;
-    platform.ReleaseDC = previous.ReleaseDC;
-    platform.GetDeviceCaps = previous.GetDeviceCaps;
-    platform.GetClientRect = previous.GetClientRect;
-    platform.ClientToScreen = previous.ClientToScreen;
-    platform.OffsetRect = previous.OffsetRect;
     current = previousCurrent;
 }

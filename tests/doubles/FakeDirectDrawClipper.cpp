@@ -13,11 +13,6 @@ DDrawCall FakeDirectDrawClipper::call(const char *method) const {
     return record;
 }
 
-HRESULT FakeDirectDrawClipper::unsupported(const char *method) {
-    log.record(call(method));
-    return DDERR_UNSUPPORTED;
-}
-
 HRESULT FakeDirectDrawClipper::QueryInterface(REFIID, void **object) {
     if (object)
         *object = nullptr;
@@ -34,27 +29,11 @@ ULONG FakeDirectDrawClipper::Release() {
     return static_cast<ULONG>(--refCount);
 }
 
-HRESULT FakeDirectDrawClipper::GetClipList(LPRECT, LPRGNDATA, LPDWORD) {
-    return unsupported("GetClipList");
-}
-
 HRESULT FakeDirectDrawClipper::GetHWnd(HWND *result) {
     HRESULT hr = log.record(call("GetHWnd"));
     if (result)
         *result = window;
     return hr;
-}
-
-HRESULT FakeDirectDrawClipper::Initialize(LPDIRECTDRAW, DWORD) {
-    return unsupported("Initialize");
-}
-
-HRESULT FakeDirectDrawClipper::IsClipListChanged(WINBOOL *) {
-    return unsupported("IsClipListChanged");
-}
-
-HRESULT FakeDirectDrawClipper::SetClipList(LPRGNDATA, DWORD) {
-    return unsupported("SetClipList");
 }
 
 HRESULT FakeDirectDrawClipper::SetHWnd(DWORD flags, HWND newWindow) {
