@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "DemoProcess.h"
+#include "DisplayMode.h"
 #include "Keyboard.h"
 #include "ScreenCapture.h"
 
@@ -14,13 +15,6 @@ namespace {
 constexpr DWORD WINDOW_TIMEOUT_MS = 20000;
 constexpr DWORD EXIT_TIMEOUT_MS = 10000;
 constexpr DWORD SETTLE_MS = 1500;
-
-DEVMODEA currentMode() {
-    DEVMODEA mode = {};
-    mode.dmSize = sizeof mode;
-    EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode);
-    return mode;
-}
 
 // True when two captures of rect taken a moment apart differ: the animation runs.
 bool pictureMoves(const RECT &rect) {
@@ -56,8 +50,9 @@ TEST(FullScreenToggle, SwitchesToFullScreenAndBackCentred) {
     EXPECT_EQ(windowed.dmPelsHeight, desktop.dmPelsHeight);
     RECT rect = {};
     GetWindowRect(window, &rect);
-    EXPECT_EQ(rect.left, static_cast<LONG>(desktop.dmPelsWidth / 2 - 320));
-    EXPECT_EQ(rect.top, static_cast<LONG>(desktop.dmPelsHeight / 2 - 240));
+    const RECT centred = centredWindowRect(desktop);
+    EXPECT_EQ(rect.left, centred.left);
+    EXPECT_EQ(rect.top, centred.top);
     EXPECT_EQ(rect.right - rect.left, 640);
     EXPECT_EQ(rect.bottom - rect.top, 480);
     EXPECT_TRUE(pictureMoves(rect));

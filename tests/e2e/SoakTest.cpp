@@ -11,6 +11,7 @@
 #include <winternl.h>
 
 #include "DemoProcess.h"
+#include "DisplayMode.h"
 #include "FrameRateReader.h"
 #include "Keyboard.h"
 #include "ScreenCapture.h"
@@ -127,22 +128,13 @@ bool readCounters(DWORD processId, Counters &counters) {
     return readResident(processId, counters.resident) && readHandles(processId, counters);
 }
 
-DEVMODEA currentMode() {
-    DEVMODEA mode = {};
-    mode.dmSize = sizeof mode;
-    EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode);
-    return mode;
-}
-
 // Where the demo's window belongs once a toggle has finished: at the top-left corner of the
 // 640 x 480 mode in full screen, in the middle of the desktop when windowed.
 RECT settledRect(bool fullScreen, const DEVMODEA &desktop) {
     if (fullScreen) {
         return {0, 0, 640, 480};
     }
-    LONG left = static_cast<LONG>(desktop.dmPelsWidth / 2 - 320);
-    LONG top = static_cast<LONG>(desktop.dmPelsHeight / 2 - 240);
-    return {left, top, left + 640, top + 480};
+    return centredWindowRect(desktop);
 }
 
 // Presses Alt+Enter and waits until the demo has finished the toggle: the display mode has the
@@ -207,8 +199,9 @@ TEST(Soak, TwoHundredTogglesLeaveTheDemoWindowedAnimatedAndNoLarger) {
 
     RECT rect = {};
     GetWindowRect(window, &rect);
-    EXPECT_EQ(rect.left, static_cast<LONG>(desktop.dmPelsWidth / 2 - 320));
-    EXPECT_EQ(rect.top, static_cast<LONG>(desktop.dmPelsHeight / 2 - 240));
+    const RECT centred = centredWindowRect(desktop);
+    EXPECT_EQ(rect.left, centred.left);
+    EXPECT_EQ(rect.top, centred.top);
     EXPECT_EQ(rect.right - rect.left, 640);
     EXPECT_EQ(rect.bottom - rect.top, 480);
     Sleep(2500); // the rate shown is measured over a whole second
