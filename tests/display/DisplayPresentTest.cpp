@@ -1,4 +1,4 @@
-// Display::present in both modes, and the recovery of a lost primary surface.
+// Display::present in both modes, and the recovery of lost surfaces.
 #include "DisplayTestBed.h"
 
 namespace {
@@ -76,23 +76,33 @@ TEST_F(DisplayPresent, LostSurfaceIsRestoredOnlyWhenIsLostConfirms) {
     struct Case {
         bool fullScreen;
         bool reallyLost;
+        HRESULT restoreAnswer;
         Sequence expected;
+        int32_t wrongMode;
+    };
+    const Sequence windowedShow = {"platform.GetClientRect", "platform.ClientToScreen",
+                                   "platform.OffsetRect", "primary.Blt", "primary.IsLost"};
+    auto windowed = [&](Sequence rest) {
+        Sequence all = windowedShow;
+        all.insert(all.end(), rest.begin(), rest.end());
+        return all;
     };
     const Case cases[] = {
-        {true, true, {"primary.Flip", "primary.IsLost", "primary.Restore"}},
-        {true, false, {"primary.Flip", "primary.IsLost"}},
-        {false,
+        {true,
          true,
-         {"platform.GetClientRect", "platform.ClientToScreen", "platform.OffsetRect", "primary.Blt",
-          "primary.IsLost", "primary.Restore"}},
-        {false,
-         false,
-         {"platform.GetClientRect", "platform.ClientToScreen", "platform.OffsetRect", "primary.Blt",
-          "primary.IsLost"}},
+         DD_OK,
+         {"primary.Flip", "primary.IsLost", "primary.Restore", "backbuffer.IsLost"},
+         0},
+        {true, false, DD_OK, {"primary.Flip", "primary.IsLost", "backbuffer.IsLost"}, 0},
+        {false, true, DD_OK, windowed({"primary.Restore", "surface2.IsLost"}), 0},
+        {false, false, DD_OK, windowed({"surface2.IsLost"}), 0},
+        // The desktop's mode changed: the display notes it for the scene to build a new one.
+        {false, true, DDERR_WRONGMODE, windowed({"primary.Restore", "surface2.IsLost"}), 1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.fullScreen ? "full screen" : "windowed") +
-                     (c.reallyLost ? ", lost" : ", not lost"));
+                     (c.reallyLost ? ", lost" : ", not lost") + ", Restore " +
+                     hex(c.restoreAnswer));
         FakeDDraw caseFake;
         FakeScreen caseScreen(caseFake.log);
         Display caseDisplay;
@@ -100,11 +110,13 @@ TEST_F(DisplayPresent, LostSurfaceIsRestoredOnlyWhenIsLostConfirms) {
                                            : caseDisplay.setWindowed(window, 640, 480));
         caseFake.log.clear();
         caseFake.failCall(c.fullScreen ? "Flip" : "Blt", 1, DDERR_SURFACELOST);
+        caseFake.failCall("Restore", 1, c.restoreAnswer);
         caseFake.find(caseDisplay.primary->surface)->lost = c.reallyLost;
 
         caseDisplay.present(0);
 
         EXPECT_EQ(c.expected, callSequence(caseFake.log));
+        EXPECT_EQ(c.wrongMode, caseDisplay.wrongMode);
         caseDisplay.release();
     }
 }
@@ -119,13 +131,16 @@ TEST_F(DisplayPresent, OtherFailuresAreIgnored) {
     EXPECT_EQ(2, fake.log.count("Flip")) << "the frame is not shown a second time";
 }
 
-TEST_F(DisplayPresent, LostWindowedBackBufferIsNotRestored) {
+TEST_F(DisplayPresent, LostWindowedBackBufferIsRestoredWithThePrimary) {
     setUp(false);
     fake.find(display.backBuffer->surface)->lost = true;
     display.present(1);
     EXPECT_EQ((Sequence{"Blt", "IsLost"}), fake.log.methods(display.primary->surface));
-    EXPECT_EQ(0, fake.log.count("Restore", display.backBuffer->surface));
-    EXPECT_EQ(0, fake.log.count("Restore", display.primary->surface));
+    EXPECT_EQ((Sequence{"IsLost", "Restore"}), fake.log.methods(display.backBuffer->surface));
+    fake.log.clear();
+    display.present(1);
+    EXPECT_EQ((Sequence{"Blt"}), fake.log.methods(display.primary->surface))
+        << "the next frame is shown whole";
 }
 
 TEST_F(DisplayPresent, RestoreLostWithoutAPrimaryDoesNothing) {

@@ -16,13 +16,6 @@ constexpr DWORD WINDOW_TIMEOUT_MS = 20000;
 constexpr DWORD EXIT_TIMEOUT_MS = 10000;
 constexpr DWORD SETTLE_MS = 1500;
 
-// True when two captures of rect taken a moment apart differ: the animation runs.
-bool pictureMoves(const RECT &rect) {
-    Capture before = captureScreen(rect);
-    Sleep(300);
-    return captureScreen(rect).pixels != before.pixels;
-}
-
 TEST(FullScreenToggle, SwitchesToFullScreenAndBackCentred) {
     if (!std::getenv("ZORV2_E2E_VIRTUAL_DESKTOP")) {
         GTEST_SKIP() << "needs a Wine virtual desktop, where display modes can change";

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "SceneStartBed.h"
+#include "app/mainWindow.h"
 #include "ScenePlatform.h"
 #include "display/Display.h"
 #include "scene/Scene.h"
@@ -141,6 +142,87 @@ TEST_F(ToggleDisplayModeTest, FlipsTheModeAndQuitsWhenTheSetUpFails) {
     }
     EXPECT_EQ(windowPositions + 1, sceneCalls.windowPositions.size())
         << "the failed windowed set-up still centres the window";
+}
+
+struct DesktopChange {
+    const char *what;
+    int width;
+    int height;
+    int bitsPerPixel;
+    bool rebuilt;
+};
+
+TEST_F(ToggleDisplayModeTest, DisplayChangeRebuildsTheWindowedDisplayOncePerNewMode) {
+    startWorkingScene(); // windowed on 1024 x 768 x 32
+    logoX = -17;
+    MciRecorder::calls.clear();
+    const DesktopChange steps[] = {
+        {"nothing changed", 1024, 768, 32, false},
+        {"800 x 600", 800, 600, 32, true},
+        {"800 x 600 announced again", 800, 600, 32, false},
+        {"16 bits", 800, 600, 16, true},
+    };
+    for (const DesktopChange &step : steps) {
+        SCOPED_TRACE(step.what);
+        size_t displays = ddraw.objects.size();
+        sceneCalls.screenWidth = step.width;
+        sceneCalls.screenHeight = step.height;
+        screen.bitsPerPixel = step.bitsPerPixel;
+        sceneCalls.windowPositions.clear();
+        mainWindowProc(TEST_WINDOW, WM_DISPLAYCHANGE, step.bitsPerPixel,
+                       MAKELPARAM(step.width, step.height));
+        ASSERT_EQ(displays + (step.rebuilt ? 1 : 0), ddraw.objects.size());
+        ASSERT_EQ(step.rebuilt ? 1u : 0u, sceneCalls.windowPositions.size());
+        if (step.rebuilt) {
+            EXPECT_EQ(0, currentDisplay->fullScreen);
+            EXPECT_EQ(step.bitsPerPixel, ScreenBitsPerPixel);
+            EXPECT_EQ(3u, spriteCreations(ddraw.latest()).size());
+            const WindowPosCall &position = sceneCalls.windowPositions[0];
+            EXPECT_EQ(80, position.x);
+            EXPECT_EQ(60, position.y);
+            EXPECT_EQ(static_cast<UINT>(SWP_NOZORDER | SWP_NOACTIVATE), position.flags);
+        }
+    }
+    toggleDisplayMode(); // full screen, whose mode is its own
+    size_t displays = ddraw.objects.size();
+    sceneCalls.screenWidth = 640;
+    sceneCalls.screenHeight = 480;
+    mainWindowProc(TEST_WINDOW, WM_DISPLAYCHANGE, 16, MAKELPARAM(640, 480));
+    EXPECT_EQ(displays, ddraw.objects.size());
+    EXPECT_EQ(0, fullScreenNext);
+    EXPECT_EQ(-17, logoX) << "the animation goes on";
+    EXPECT_TRUE(MciRecorder::calls.empty()) << "the tune goes on untouched";
+    EXPECT_TRUE(sceneCalls.messageBoxes.empty());
+    EXPECT_EQ(0, ddraw.log.callsAfterRelease());
+}
+
+TEST_F(ToggleDisplayModeTest, WrongModeFromRestoreRebuildsOnceForTheNewDesktop) {
+    startWorkingScene();
+    IDirectDrawSurface *primary = currentDisplay->primary->surface;
+    ddraw.find(primary)->lost = true;
+    ddraw.failCall("Restore", 0, DDERR_WRONGMODE, primary);
+    renderFrame();
+    EXPECT_EQ(1u, ddraw.objects.size()) << "the desktop as it was: nothing to build for";
+    sceneCalls.screenWidth = 800;
+    sceneCalls.screenHeight = 600;
+    renderFrame();
+    renderFrame();
+    ASSERT_EQ(2u, ddraw.objects.size()) << "once, not on every frame";
+    EXPECT_EQ(80, sceneCalls.windowPositions.back().x);
+    EXPECT_EQ(1, fullScreenNext);
+    EXPECT_EQ(0, ddraw.log.callsAfterRelease());
+}
+
+TEST_F(ToggleDisplayModeTest, FailedRebuildShowsTheBoxAndQuits) {
+    startWorkingScene();
+    ddraw.failCall("CreateClipper", 0, DDERR_GENERIC);
+    sceneCalls.screenWidth = 800;
+    rebuildWindowedDisplay();
+    ASSERT_EQ(1u, sceneCalls.messageBoxes.size());
+    EXPECT_EQ("Could not create clipper!", sceneCalls.messageBoxes[0].text);
+    EXPECT_EQ("Error!", sceneCalls.messageBoxes[0].caption);
+    EXPECT_EQ(std::vector<int>{0}, sceneCalls.quitCodes);
+    EXPECT_TRUE(spriteCreations(ddraw.latest()).empty());
 }
 
 struct SetUpFailure {
