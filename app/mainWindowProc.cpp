@@ -1,5 +1,6 @@
-// The window procedure: Escape closes, Alt+Enter toggles the display mode, the end of the tune
-// restarts it, the size stays fixed; everything else gets the system's default handling.
+// The window procedure: Escape closes, Alt+Enter toggles the display mode, a change of the
+// desktop's mode rebuilds the windowed display, the end of the tune starts it again, the size stays
+// fixed; everything else gets the system's default handling.
 #include "app/mainWindow.h"
 
 #include "music/MidiPlayer.h"
@@ -32,6 +33,10 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (wParam == VK_RETURN) {
             toggleDisplayMode();
         }
+        break;
+    case WM_DISPLAYCHANGE:
+        // Another resolution or depth: a windowed display must be built for it to show again.
+        rebuildWindowedDisplay();
         break;
     case MM_MCINOTIFY:
         // Any outcome, not only a finished tune, starts the tune again.

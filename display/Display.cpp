@@ -1,7 +1,8 @@
 // The Display: its process-wide values, the DirectDraw object, the windowed and full-screen
-// set-ups, showing the back buffer, recovery of a lost primary surface and the tear-down.
+// set-ups, showing the back buffer, recovery of lost surfaces and the tear-down.
 #include "display/Display.h"
 
+#include <initializer_list>
 #include <new>
 
 #include "display/screenCaps.h"
@@ -38,14 +39,6 @@ bool newDisplaySurfaces(Surface *&primary, Surface *&backBuffer) {
     return primary && backBuffer;
 }
 
-// The desktop's colour depth in bits per pixel.
-int32_t desktopBitsPerPixel() {
-    const int caps[] = {BITSPIXEL, PLANES};
-    int values[2];
-    readScreenCaps(caps, values, 2);
-    return values[0] * values[1];
-}
-
 // Copies the whole back buffer to where the window's client area is on the screen.
 HRESULT copyToWindow(HWND window, IDirectDrawSurface *primary, IDirectDrawSurface *backBuffer) {
     RECT client = {0, 0, 0, 0};
@@ -55,6 +48,14 @@ HRESULT copyToWindow(HWND window, IDirectDrawSurface *primary, IDirectDrawSurfac
     platform.OffsetRect(&client, origin.x, origin.y);
     // The clipper on the primary surface keeps the copy inside the window's visible region.
     return primary->Blt(&client, backBuffer, nullptr, DDBLT_WAIT, nullptr);
+}
+
+// Restores a wrapped surface that IsLost reports lost; returns what Restore answered, DD_OK
+// when nothing needed restoring.
+HRESULT restoreIfLost(Surface *wrapper) {
+    if (!wrapper || !wrapper->surface || wrapper->surface->IsLost() == DD_OK)
+        return DD_OK;
+    return wrapper->surface->Restore();
 }
 
 // Gives back the Display's reference to a wrapped surface and deletes its Surface object.
@@ -71,7 +72,8 @@ void releaseWrapped(Surface *&wrapper) {
 } // namespace
 
 Display::Display()
-    : clipper(nullptr), primary(nullptr), backBuffer(nullptr), fullScreen(0), window(nullptr) {
+    : clipper(nullptr), primary(nullptr), backBuffer(nullptr), fullScreen(0), window(nullptr),
+      wrongMode(0) {
     directDraw = nullptr;
 }
 
@@ -160,10 +162,13 @@ void Display::present(int32_t waitForVerticalBlank) {
 }
 
 void Display::restoreLost() {
-    if (!primary || !primary->surface)
-        return;
-    if (primary->surface->IsLost() != DD_OK)
-        primary->surface->Restore();
+    // The back buffer too: an offscreen one is lost with the primary (a screen lock, the secure
+    // desktop) and every frame drawn into it would fail until it is restored. In full screen it
+    // comes back with the primary's flipping chain, and IsLost then says so.
+    for (Surface *wrapper : {primary, backBuffer}) {
+        if (restoreIfLost(wrapper) == DDERR_WRONGMODE)
+            wrongMode = 1;
+    }
 }
 
 void Display::release() {

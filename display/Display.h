@@ -1,6 +1,6 @@
 // Display: the DirectDraw device of one display mode, windowed or exclusive full screen,
 // with its primary surface, one back buffer and (windowed) the clipper bound to the window:
-// both set-ups, the present, recovery of a lost primary surface and the tear-down.
+// both set-ups, the present, recovery of lost surfaces and the tear-down.
 #pragma once
 
 #include <cstdint>
@@ -42,6 +42,9 @@ class Display {
     Surface *backBuffer;
     int32_t fullScreen;
     HWND window;
+    // 1 once a Restore answered DDERR_WRONGMODE: the surfaces were made for a display mode that
+    // is gone, and only a new Display shows anything again.
+    int32_t wrongMode;
     // Keeps the frames a refresh period apart where the vertical-blank wait returns at once.
     FramePacer pacer;
 };

@@ -9,3 +9,10 @@ void readScreenCaps(const int *indexes, int *values, size_t count) {
         values[i] = platform.GetDeviceCaps(screen, indexes[i]);
     platform.ReleaseDC(nullptr, screen);
 }
+
+int32_t desktopBitsPerPixel() {
+    const int caps[] = {BITSPIXEL, PLANES};
+    int values[2];
+    readScreenCaps(caps, values, 2);
+    return values[0] * values[1];
+}

@@ -52,11 +52,38 @@ extern int32_t ballDY[BALL_COUNT];
 extern int32_t logoX;
 extern Star stars[STAR_COUNT];
 
+// A desktop display mode: its size and colour depth.
+struct DesktopMode {
+    int32_t width;
+    int32_t height;
+    int32_t bitsPerPixel;
+};
+// The desktop mode the windowed display was last built for.
+extern DesktopMode windowedDesktop;
+
+// The display a rebuild sets up.
+enum DisplayKind {
+    DISPLAY_FULL_SCREEN,
+    // Windowed, the window centred, brought to the top and activated: what Alt+Enter asks for.
+    DISPLAY_WINDOWED,
+    // Windowed again for a desktop that changed: the window centred, its place in the Z order
+    // and the focus left as they are.
+    DISPLAY_WINDOWED_AGAIN,
+};
+
 // Opens the data file, starts the music, builds the first (windowed) display and the sprites,
 // and scatters the stars. False after a failure that has been shown to the user.
 bool startScene();
 // Replaces the Display with one of the other mode and reloads the sprites.
 void toggleDisplayMode();
+// Releases the Display and sets up one of the given kind; a failed set-up is shown and the
+// program asked to quit, a successful one gets the sprites reloaded. fullScreenNext then names
+// the other mode. Does nothing before the start-up has made the scene, or while a display is
+// already being built.
+void rebuildDisplay(DisplayKind kind);
+// Builds the windowed display again, once, when the desktop's size or depth is no longer the one
+// it was built for. Does nothing in full screen.
+void rebuildWindowedDisplay();
 // Moves everything one step and draws and presents one frame.
 void renderFrame();
 

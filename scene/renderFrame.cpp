@@ -88,4 +88,8 @@ void renderFrame() {
     scrollLogo();
     frameCounter.draw(0, 0, FRAME_RATE_COLOUR, backBuffer);
     currentDisplay->present(PRESENT_AT_VERTICAL_BLANK);
+    // Surfaces that cannot be restored in this display mode: the desktop's mode changed.
+    if (currentDisplay->wrongMode) {
+        rebuildWindowedDisplay();
+    }
 }

@@ -129,6 +129,7 @@ const Route routes[] = {
     {"MCI code 0", MM_MCINOTIFY, 0, true, 0, 0, 0, 1},
     {"WM_CLOSE", WM_CLOSE, 0, true, 0, 0, 0, 0},
     {"WM_PAINT", WM_PAINT, 0, true, 0, 0, 0, 0},
+    {"WM_DISPLAYCHANGE before any display", WM_DISPLAYCHANGE, 32, true, 0, 0, 0, 0},
     {"WM_CHAR Escape", WM_CHAR, VK_ESCAPE, true, 0, 0, 0, 0},
 };
 

@@ -1,4 +1,4 @@
-// Display::present in both modes, and the recovery of a lost primary surface.
+// Display::present in both modes, and the recovery of lost surfaces.
 #include "DisplayTestBed.h"
 
 namespace {
@@ -79,16 +79,16 @@ TEST_F(DisplayPresent, LostSurfaceIsRestoredOnlyWhenIsLostConfirms) {
         Sequence expected;
     };
     const Case cases[] = {
-        {true, true, {"primary.Flip", "primary.IsLost", "primary.Restore"}},
-        {true, false, {"primary.Flip", "primary.IsLost"}},
+        {true, true, {"primary.Flip", "primary.IsLost", "primary.Restore", "backbuffer.IsLost"}},
+        {true, false, {"primary.Flip", "primary.IsLost", "backbuffer.IsLost"}},
         {false,
          true,
          {"platform.GetClientRect", "platform.ClientToScreen", "platform.OffsetRect", "primary.Blt",
-          "primary.IsLost", "primary.Restore"}},
+          "primary.IsLost", "primary.Restore", "surface2.IsLost"}},
         {false,
          false,
          {"platform.GetClientRect", "platform.ClientToScreen", "platform.OffsetRect", "primary.Blt",
-          "primary.IsLost"}},
+          "primary.IsLost", "surface2.IsLost"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.fullScreen ? "full screen" : "windowed") +
@@ -119,13 +119,17 @@ TEST_F(DisplayPresent, OtherFailuresAreIgnored) {
     EXPECT_EQ(2, fake.log.count("Flip")) << "the frame is not shown a second time";
 }
 
-TEST_F(DisplayPresent, LostWindowedBackBufferIsNotRestored) {
+TEST_F(DisplayPresent, LostWindowedBackBufferIsRestoredWithThePrimary) {
     setUp(false);
     fake.find(display.backBuffer->surface)->lost = true;
     display.present(1);
     EXPECT_EQ((Sequence{"Blt", "IsLost"}), fake.log.methods(display.primary->surface));
-    EXPECT_EQ(0, fake.log.count("Restore", display.backBuffer->surface));
-    EXPECT_EQ(0, fake.log.count("Restore", display.primary->surface));
+    EXPECT_EQ((Sequence{"IsLost", "Restore"}), fake.log.methods(display.backBuffer->surface));
+    EXPECT_EQ(0, display.wrongMode);
+    fake.find(display.primary->surface)->lost = true;
+    fake.failCall("Restore", 0, DDERR_WRONGMODE);
+    display.present(1);
+    EXPECT_EQ(1, display.wrongMode) << "the surfaces belong to a mode that is gone";
 }
 
 TEST_F(DisplayPresent, RestoreLostWithoutAPrimaryDoesNothing) {

@@ -182,9 +182,7 @@ TEST(RunningDemoElsewhere, PlaysFromATemporaryFolderWithSpacesInItsPath) {
     // The scene starts drawing once the tune plays; a slow MCI start-up can take seconds here.
     bool moving = false;
     for (int attempt = 0; attempt < 20 && !moving; ++attempt) {
-        Capture first = captureScreen(rect);
-        Sleep(300);
-        moving = captureScreen(rect).pixels != first.pixels;
+        moving = pictureMoves(rect);
     }
 
     EXPECT_EQ(countWindowsTitled(demo.processId(), "Error!"), 0);

@@ -64,6 +64,12 @@ Capture captureScreen(const RECT &rect) {
     return canvas.copy(width, height);
 }
 
+bool pictureMoves(const RECT &rect) {
+    Capture before = captureScreen(rect);
+    Sleep(300);
+    return captureScreen(rect).pixels != before.pixels;
+}
+
 Capture renderText(const char *text, int width, int height) {
     DibCanvas canvas(width, height);
     std::memset(canvas.bits, 0, static_cast<size_t>(width) * height * 4);

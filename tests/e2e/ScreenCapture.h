@@ -18,6 +18,9 @@ struct Capture {
 // Copies the screen's pixels inside rect (screen coordinates).
 Capture captureScreen(const RECT &rect);
 
+// True when two captures of rect taken 300 ms apart differ: the animation there runs.
+bool pictureMoves(const RECT &rect);
+
 // Draws text as the demo's surface does (default font, transparent background, white) on black.
 Capture renderText(const char *text, int width, int height);
 

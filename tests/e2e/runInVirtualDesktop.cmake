@@ -15,6 +15,6 @@ if(NOT summary OR CMAKE_MATCH_1 EQUAL 0 OR NOT CMAKE_MATCH_2 EQUAL 0 OR NOT CMAK
     message(FATAL_ERROR "virtual desktop run failed: ${summary}")
 endif()
 if(report MATCHES "<skipped")
-    message(FATAL_ERROR "the full-screen case was skipped inside the virtual desktop")
+    message(FATAL_ERROR "a case was skipped inside the virtual desktop")
 endif()
 message(STATUS "virtual desktop run passed: ${summary}")

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "SceneStartBed.h"
+#include "app/mainWindow.h"
 #include "ScenePlatform.h"
 #include "display/Display.h"
 #include "scene/Scene.h"
@@ -141,6 +142,68 @@ TEST_F(ToggleDisplayModeTest, FlipsTheModeAndQuitsWhenTheSetUpFails) {
     }
     EXPECT_EQ(windowPositions + 1, sceneCalls.windowPositions.size())
         << "the failed windowed set-up still centres the window";
+}
+
+TEST_F(ToggleDisplayModeTest, DisplayChangeRebuildsTheWindowedDisplayOncePerNewMode) {
+    startWorkingScene(); // windowed on 1024 x 768 x 32
+    logoX = -17;
+    MciRecorder::calls.clear();
+    // The desktop's width, height and depth, and the displays made so far after the message.
+    const int steps[][4] = {
+        {1024, 768, 32, 1}, {800, 600, 32, 2}, {800, 600, 32, 2}, {800, 600, 16, 3}};
+    for (const auto &step : steps) {
+        SCOPED_TRACE(::testing::Message() << step[0] << " x " << step[1] << " x " << step[2]);
+        sceneCalls.screenWidth = step[0];
+        sceneCalls.screenHeight = step[1];
+        screen.bitsPerPixel = step[2];
+        mainWindowProc(TEST_WINDOW, WM_DISPLAYCHANGE, step[2], MAKELPARAM(step[0], step[1]));
+        EXPECT_EQ(static_cast<size_t>(step[3]), ddraw.objects.size());
+        EXPECT_EQ(static_cast<size_t>(step[3]), sceneCalls.windowPositions.size());
+    }
+    const WindowPosCall &position = sceneCalls.windowPositions.back();
+    EXPECT_EQ(80, position.x);
+    EXPECT_EQ(60, position.y);
+    EXPECT_EQ(static_cast<UINT>(SWP_NOZORDER | SWP_NOACTIVATE), position.flags) << "no focus taken";
+    EXPECT_EQ(3u, spriteCreations(ddraw.latest()).size());
+    EXPECT_EQ(16, ScreenBitsPerPixel);
+
+    toggleDisplayMode(); // full screen, whose mode is its own
+    sceneCalls.screenWidth = 640;
+    sceneCalls.screenHeight = 480;
+    mainWindowProc(TEST_WINDOW, WM_DISPLAYCHANGE, 16, MAKELPARAM(640, 480));
+    EXPECT_EQ(4u, ddraw.objects.size());
+    EXPECT_EQ(-17, logoX) << "the animation goes on";
+    EXPECT_TRUE(MciRecorder::calls.empty()) << "the tune goes on untouched";
+    EXPECT_TRUE(sceneCalls.messageBoxes.empty());
+}
+
+TEST_F(ToggleDisplayModeTest, WrongModeFromRestoreRebuildsOnceForTheNewDesktop) {
+    startWorkingScene();
+    IDirectDrawSurface *primary = currentDisplay->primary->surface;
+    ddraw.find(primary)->lost = true;
+    ddraw.failCall("Restore", 0, DDERR_WRONGMODE, primary);
+    renderFrame();
+    EXPECT_EQ(1u, ddraw.objects.size()) << "the desktop as it was: nothing to build for";
+    sceneCalls.screenWidth = 800;
+    sceneCalls.screenHeight = 600;
+    renderFrame();
+    renderFrame();
+    ASSERT_EQ(2u, ddraw.objects.size()) << "once, not on every frame";
+    EXPECT_EQ(80, sceneCalls.windowPositions.back().x);
+    EXPECT_EQ(1, fullScreenNext);
+    EXPECT_EQ(0, ddraw.log.callsAfterRelease());
+}
+
+TEST_F(ToggleDisplayModeTest, FailedRebuildShowsTheBoxAndQuits) {
+    startWorkingScene();
+    ddraw.failCall("CreateClipper", 0, DDERR_GENERIC);
+    sceneCalls.screenWidth = 800;
+    rebuildWindowedDisplay();
+    ASSERT_EQ(1u, sceneCalls.messageBoxes.size());
+    EXPECT_EQ("Could not create clipper!", sceneCalls.messageBoxes[0].text);
+    EXPECT_EQ("Error!", sceneCalls.messageBoxes[0].caption);
+    EXPECT_EQ(std::vector<int>{0}, sceneCalls.quitCodes);
+    EXPECT_TRUE(spriteCreations(ddraw.latest()).empty());
 }
 
 struct SetUpFailure {

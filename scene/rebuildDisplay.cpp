@@ -1,0 +1,113 @@
+// Building a display anew: releases the current Display, sets up one of the asked mode, centres
+// the window after a windowed set-up, and reloads the sprites onto surfaces of the new DirectDraw
+// object. The Alt+Enter toggle and the rebuild after a change of the desktop's mode share it.
+#include <initializer_list>
+
+#include "datafile/DataFile.h"
+#include "display/Display.h"
+#include "platform/PlatformCalls.h"
+#include "scene/Scene.h"
+
+namespace {
+
+// SetWindowPos flags: the toggle the user asked for brings the window to the top and activates
+// it; a rebuild after the desktop changed only moves it, so it takes no focus from the user.
+constexpr UINT PLACE_AND_ACTIVATE = 0;
+constexpr UINT PLACE_ONLY = SWP_NOZORDER | SWP_NOACTIVATE;
+
+// True while a display is being built. A build changes display modes, which sends
+// WM_DISPLAYCHANGE straight to the window procedure, and a failed one shows a message box, whose
+// own message loop dispatches whatever arrives meanwhile; neither may start another build.
+bool buildingDisplay = false;
+
+// Gives back the sprites' surfaces while the DirectDraw object that made them still lives.
+// NOTE: Wine keeps a surface alive past its DirectDraw object, so without this every toggle
+// would leak the three sprite surfaces there; on Windows it only ends them a moment earlier.
+void releaseSpriteSurfaces() {
+    for (Surface *sprite : {ballSprite, starSprite, logoSprite}) {
+        sprite->releaseSurface();
+    }
+}
+
+// Releases and deletes the current Display and puts a fresh, unset one in its place.
+void replaceDisplay() {
+    releaseSpriteSurfaces();
+    currentDisplay->release();
+    delete currentDisplay;
+    currentDisplay = new Display();
+}
+
+// Moves the screen-sized window to the middle of the screen with the given flags; returns the
+// screen's size.
+POINT centreMainWindow(UINT flags) {
+    POINT screen = {platform.GetSystemMetrics(SM_CXSCREEN), platform.GetSystemMetrics(SM_CYSCREEN)};
+    POINT position = centredWindowPosition(screen.x, screen.y);
+    platform.SetWindowPos(mainWindow, HWND_TOP, position.x, position.y, SCREEN_WIDTH, SCREEN_HEIGHT,
+                          flags);
+    return screen;
+}
+
+// Shows a failed set-up and asks the message loop to end the program.
+void reportSetUpFailure(ResultCode result) {
+    reportFailure(result);
+    platform.PostQuitMessage(0);
+}
+
+// Sets up full screen at the desktop's depth, as the previous windowed set-up measured it.
+ResultCode setUpFullScreen() {
+    ResultCode result = currentDisplay->setFullScreen(mainWindow, SCREEN_WIDTH, SCREEN_HEIGHT,
+                                                      ScreenBitsPerPixel, MODE_STANDARD_VGA);
+    if (result != RC_SUCCESS) {
+        reportSetUpFailure(result);
+    }
+    fullScreenNext = 0;
+    return result;
+}
+
+// Sets up the windowed display for the desktop as it is now and centres the window on it,
+// whatever the outcome; notes the desktop mode the display was built for.
+ResultCode setUpWindowed(UINT placementFlags) {
+    ResultCode result = currentDisplay->setWindowed(mainWindow, SCREEN_WIDTH, SCREEN_HEIGHT);
+    if (result != RC_SUCCESS) {
+        reportSetUpFailure(result);
+    }
+    fullScreenNext = 1;
+    POINT screen = centreMainWindow(placementFlags);
+    windowedDesktop = {screen.x, screen.y, ScreenBitsPerPixel};
+    return result;
+}
+
+// Reads one sprite's image again and puts it on a new colour-keyed system-memory surface.
+void reloadSprite(Surface *sprite, const char *entryName) {
+    sprite->loadBitmap(dataFile->find(entryName));
+    sprite->create(MEMORY_SYSTEM);
+    sprite->setColorKey(0);
+    sprite->drawImage(0, 0);
+}
+
+// True once the start-up has made the Display and the three sprites a rebuild replaces. An
+// Alt+Enter can arrive earlier, e.g. posted by another program while a start-up error box is up.
+bool sceneHasStarted() {
+    return currentDisplay && ballSprite && starSprite && logoSprite;
+}
+
+} // namespace
+
+void rebuildDisplay(DisplayKind kind) {
+    if (!sceneHasStarted() || buildingDisplay) {
+        return;
+    }
+    buildingDisplay = true;
+    replaceDisplay();
+    ResultCode result = kind == DISPLAY_FULL_SCREEN ? setUpFullScreen()
+                        : kind == DISPLAY_WINDOWED  ? setUpWindowed(PLACE_AND_ACTIVATE)
+                                                    : setUpWindowed(PLACE_ONLY);
+    // After a failure there is no complete display to load onto; the program ends at the next
+    // message anyway.
+    if (result == RC_SUCCESS) {
+        reloadSprite(ballSprite, "ball.bmp");
+        reloadSprite(starSprite, "star.bmp");
+        reloadSprite(logoSprite, "logo.bmp");
+    }
+    buildingDisplay = false;
+}

@@ -1,0 +1,30 @@
+// The windowed display built again after the desktop's mode changed under it (another
+// resolution or depth), so that it draws again, centred on the screen as it now is.
+#include "display/Display.h"
+#include "display/screenCaps.h"
+#include "platform/PlatformCalls.h"
+#include "scene/Scene.h"
+
+namespace {
+
+// True when the current display is a complete windowed one. A full-screen display sets the mode
+// itself, and the mode comes back when it is released.
+bool windowedDisplayInUse() {
+    return currentDisplay && !currentDisplay->fullScreen && currentDisplay->backBuffer;
+}
+
+// True when the desktop's size or depth is no longer the one the windowed display was built for.
+bool desktopModeChanged() {
+    DesktopMode now = {platform.GetSystemMetrics(SM_CXSCREEN),
+                       platform.GetSystemMetrics(SM_CYSCREEN), desktopBitsPerPixel()};
+    return now.width != windowedDesktop.width || now.height != windowedDesktop.height ||
+           now.bitsPerPixel != windowedDesktop.bitsPerPixel;
+}
+
+} // namespace
+
+void rebuildWindowedDisplay() {
+    if (windowedDisplayInUse() && desktopModeChanged()) {
+        rebuildDisplay(DISPLAY_WINDOWED_AGAIN);
+    }
+}
