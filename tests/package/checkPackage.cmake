@@ -1,7 +1,9 @@
 # Unpacks a release zip into an empty folder, as a user does, and checks what is in it: one
 # folder named after the zip, holding exactly the packaged files, both programs built for
-# MACHINE (the PE machine field, 0x8664 or 0x14c), and the build's own data file.
-#   cmake -DZIP=... -DUNPACK_DIR=... -DMACHINE=0x... -DDATA_FILE=... -DDEMO=... -DTOOL=... -P ...
+# MACHINE (the PE machine field, 0x8664 or 0x14c), and the build's own data file. The sums file
+# SUMS must name the zip with its SHA-256, as sha256sum writes it.
+#   cmake -DZIP=... -DSUMS=... -DUNPACK_DIR=... -DMACHINE=0x... -DDATA_FILE=... -DDEMO=...
+#         -DTOOL=... -P ...
 # DEMO, TOOL and DATA_FILE are what the zip is made from: a zip older than any of them is left
 # from an earlier build.
 set(EXPECTED_FILES LICENSE.txt README.txt Varev1.WAD Zorv2Demo.exe wadtool.exe)
@@ -38,6 +40,13 @@ foreach(built ${DEMO} ${TOOL} ${DATA_FILE})
         message(FATAL_ERROR "${ZIP} is older than ${built}: build the package target again")
     endif()
 endforeach()
+
+get_filename_component(zip_name ${ZIP} NAME)
+file(SHA256 ${ZIP} zip_sum)
+file(READ ${SUMS} sums)
+if(NOT sums STREQUAL "${zip_sum}  ${zip_name}\n")
+    message(FATAL_ERROR "${SUMS} reads \"${sums}\", not the zip's \"${zip_sum}  ${zip_name}\"")
+endif()
 
 file(REMOVE_RECURSE ${UNPACK_DIR})
 file(MAKE_DIRECTORY ${UNPACK_DIR})
