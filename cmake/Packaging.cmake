@@ -4,15 +4,6 @@
 # where it is unpacked: the demo, its data file, wadtool, README.txt and the licence. The same
 # commit gives the same zip bytes wherever and whenever it is built (cmake/makeReleaseZip.cmake).
 
-# Windows users open these with Notepad, which before Windows 10 shows LF-only lines as one.
-configure_file(packaging/README.txt ${ZORV2_GENERATED_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
-configure_file(LICENSE ${ZORV2_GENERATED_DIR}/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
-
-install(TARGETS Zorv2Demo wadtool RUNTIME DESTINATION .)
-install(FILES ${ZORV2_DATA_FILE} ${ZORV2_GENERATED_DIR}/README.txt
-              ${ZORV2_GENERATED_DIR}/LICENSE.txt
-        DESTINATION .)
-
 if(ZORV2_32_BIT)
     set(ZORV2_PACKAGE_SYSTEM win32)
 else()
@@ -21,6 +12,16 @@ endif()
 set(ZORV2_PACKAGE_NAME Zorv2Demo-${PROJECT_VERSION}-${ZORV2_PACKAGE_SYSTEM})
 set(ZORV2_PACKAGE_ZIP ${CMAKE_BINARY_DIR}/${ZORV2_PACKAGE_NAME}.zip)
 set(ZORV2_PACKAGE_SUMS ${ZORV2_PACKAGE_ZIP}.sha256)
+
+# README.txt names the zip, to check it against its sum. Windows users open these with Notepad,
+# which before Windows 10 shows LF-only lines as one.
+configure_file(packaging/README.txt ${ZORV2_GENERATED_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
+configure_file(LICENSE ${ZORV2_GENERATED_DIR}/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+
+install(TARGETS Zorv2Demo wadtool RUNTIME DESTINATION .)
+install(FILES ${ZORV2_DATA_FILE} ${ZORV2_GENERATED_DIR}/README.txt
+              ${ZORV2_GENERATED_DIR}/LICENSE.txt
+        DESTINATION .)
 
 # NOTE: CPack's zips carry each file's build time, owner and access and change times, none of
 # which can be fixed from here; Info-ZIP's zip, given fixed file times, packs the same bytes.
