@@ -18,8 +18,9 @@ function(read_little_endian file offset size result)
     set(${result} ${value} PARENT_SCOPE)
 endfunction()
 
-# The machine field of a PE program's file header, after the "PE\0\0" found at offset 0x3c.
-function(read_pe_machine program result)
+# The machine field and the link time of a PE program's file header, after the "PE\0\0" found
+# at offset 0x3c.
+function(read_pe_header program machineResult timeResult)
     read_little_endian(${program} 60 4 header)
     math(EXPR signatureOffset "${header}")
     file(READ ${program} signature OFFSET ${signatureOffset} LIMIT 4 HEX)
@@ -28,7 +29,10 @@ function(read_pe_machine program result)
     endif()
     math(EXPR machineOffset "${signatureOffset} + 4")
     read_little_endian(${program} ${machineOffset} 2 machine)
-    set(${result} ${machine} PARENT_SCOPE)
+    math(EXPR timeOffset "${signatureOffset} + 8")
+    read_little_endian(${program} ${timeOffset} 4 time)
+    set(${machineResult} ${machine} PARENT_SCOPE)
+    set(${timeResult} ${time} PARENT_SCOPE)
 endfunction()
 
 if(NOT EXISTS ${ZIP})
@@ -65,9 +69,13 @@ if(NOT files STREQUAL EXPECTED_FILES)
 endif()
 
 foreach(program Zorv2Demo.exe wadtool.exe)
-    read_pe_machine(${folder}/${program} machine)
+    read_pe_header(${folder}/${program} machine time)
     if(NOT machine STREQUAL MACHINE)
         message(FATAL_ERROR "${program} is built for machine ${machine}, not ${MACHINE}")
+    endif()
+    # A time in the header would make every build of one commit differ.
+    if(NOT time STREQUAL "0x0")
+        message(FATAL_ERROR "${program} carries the link time ${time}; it should carry none")
     endif()
 endforeach()
 
