@@ -1,9 +1,20 @@
 # Release packages: `cmake --build --preset windows-x64 --target package` makes
-# Zorv2Demo-<version>-win64.zip, the same on windows-x86 makes ...-win32.zip. Each holds one
-# folder that runs where it is unpacked: the demo, its data file, wadtool, README.txt and the
-# licence.
+# Zorv2Demo-<version>-win64.zip, the same on windows-x86 makes ...-win32.zip, each with its
+# SHA-256 sum beside it (...zip.sha256, for sha256sum -c). Each zip holds one folder that runs
+# where it is unpacked: the demo, its data file, wadtool, README.txt and the licence. The same
+# commit gives the same zip bytes wherever and whenever it is built (cmake/makeReleaseZip.cmake).
 
-# Windows users open these with Notepad, which before Windows 10 shows LF-only lines as one.
+if(ZORV2_32_BIT)
+    set(ZORV2_PACKAGE_SYSTEM win32)
+else()
+    set(ZORV2_PACKAGE_SYSTEM win64)
+endif()
+set(ZORV2_PACKAGE_NAME Zorv2Demo-${PROJECT_VERSION}-${ZORV2_PACKAGE_SYSTEM})
+set(ZORV2_PACKAGE_ZIP ${CMAKE_BINARY_DIR}/${ZORV2_PACKAGE_NAME}.zip)
+set(ZORV2_PACKAGE_SUMS ${ZORV2_PACKAGE_ZIP}.sha256)
+
+# README.txt names the zip, to check it against its sum. Windows users open these with Notepad,
+# which before Windows 10 shows LF-only lines as one.
 configure_file(packaging/README.txt ${ZORV2_GENERATED_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
 configure_file(LICENSE ${ZORV2_GENERATED_DIR}/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
 
@@ -12,22 +23,18 @@ install(FILES ${ZORV2_DATA_FILE} ${ZORV2_GENERATED_DIR}/README.txt
               ${ZORV2_GENERATED_DIR}/LICENSE.txt
         DESTINATION .)
 
-if(ZORV2_32_BIT)
-    set(ZORV2_PACKAGE_SYSTEM win32)
-else()
-    set(ZORV2_PACKAGE_SYSTEM win64)
-endif()
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME Zorv2Demo)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR Zorv2)
-set(ZORV2_PACKAGE_NAME Zorv2Demo-${PROJECT_VERSION}-${ZORV2_PACKAGE_SYSTEM})
-set(ZORV2_PACKAGE_ZIP ${CMAKE_BINARY_DIR}/${ZORV2_PACKAGE_NAME}.zip)
-set(CPACK_PACKAGE_FILE_NAME ${ZORV2_PACKAGE_NAME})
-# The one folder in the zip carries the zip's own name.
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
-# The build keeps debug information; the packaged programs do without it.
-set(CPACK_STRIP_FILES ON)
-set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
-set(CPACK_VERBATIM_VARIABLES ON)
-include(CPack)
+# NOTE: CPack's zips carry each file's build time, owner and access and change times, none of
+# which can be fixed from here; Info-ZIP's zip, given fixed file times, packs the same bytes.
+find_program(ZORV2_ZIP_PROGRAM zip)
+# NOTE: CMake reserves the name "package" in a build folder where CPack once left its
+# configuration; a folder configured before this change would otherwise fail to configure.
+file(REMOVE ${CMAKE_BINARY_DIR}/CPackConfig.cmake ${CMAKE_BINARY_DIR}/CPackSourceConfig.cmake)
+# Builds what goes into the zip, then packs it; the programs are stripped of their debug
+# information on the way.
+add_custom_target(package
+    COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DSOURCE_DIR=${CMAKE_SOURCE_DIR}
+            -DNAME=${ZORV2_PACKAGE_NAME} -DZIP_PROGRAM=${ZORV2_ZIP_PROGRAM}
+            -P ${CMAKE_SOURCE_DIR}/cmake/makeReleaseZip.cmake
+    BYPRODUCTS ${ZORV2_PACKAGE_ZIP} ${ZORV2_PACKAGE_SUMS}
+    VERBATIM)
+add_dependencies(package Zorv2Demo wadtool data_file)

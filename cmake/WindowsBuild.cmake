@@ -4,6 +4,10 @@ enable_language(RC)
 
 # The .exe must run with no MinGW DLL beside it.
 add_link_options(-static)
+# The same commit must give the same programs wherever and whenever it is built: no link time in
+# the PE header, and source paths (__FILE__) relative to the source folder.
+add_link_options(-Wl,--no-insert-timestamp)
+add_compile_options(-fmacro-prefix-map=${CMAKE_SOURCE_DIR}/=)
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     set(ZORV2_32_BIT ON)

@@ -1,4 +1,4 @@
-// The win64 release zip, unpacked into an empty folder, is all a user needs: the demo runs from
+// The build's release zip, unpacked into an empty folder, is all a user needs: the demo runs from
 // there and ends on Escape, and every version it carries agrees with the zip's name.
 #include <gtest/gtest.h>
 
@@ -20,7 +20,12 @@ constexpr DWORD FRAME_RATE_TIMEOUT_MS = 10000;
 constexpr DWORD EXIT_TIMEOUT_MS = 10000;
 constexpr DWORD TOOL_TIMEOUT_MS = 20000;
 constexpr const char *PACKAGE_PREFIX = "Zorv2Demo-";
+// Each build runs its own zip: the x86_64 build's is named win64, the i686 build's win32.
+#if defined(_WIN64)
 constexpr const char *PACKAGE_SUFFIX = "-win64";
+#else
+constexpr const char *PACKAGE_SUFFIX = "-win32";
+#endif
 // The string table the resource script writes: US English, Windows Latin-1.
 constexpr const char *STRING_TABLE = "\\StringFileInfo\\040904E4\\";
 
@@ -29,7 +34,7 @@ class PackagedDemo : public ::testing::Test {
   protected:
     void SetUp() override {
         if (!std::getenv("ZORV2_PACKAGE_DIR")) {
-            GTEST_SKIP() << "needs the unpacked win64 zip; ctest's e2e_package runs this";
+            GTEST_SKIP() << "needs the unpacked zip; ctest's e2e_package runs this";
         }
         folder = folderFromEnvironment("ZORV2_PACKAGE_DIR");
     }
@@ -50,7 +55,7 @@ int waitForFrameRate(HWND window, DWORD timeoutMs) {
     return rate;
 }
 
-// The version in the folder's name, which is the zip's: Zorv2Demo-<version>-win64.
+// The version in the folder's name, which is the zip's: Zorv2Demo-<version>-win64 (or -win32).
 std::string versionInFolderName(const std::string &folder) {
     std::string name = folder.substr(folder.find_last_of('\\') + 1);
     std::string prefix = PACKAGE_PREFIX, suffix = PACKAGE_SUFFIX;

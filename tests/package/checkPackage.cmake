@@ -1,7 +1,9 @@
 # Unpacks a release zip into an empty folder, as a user does, and checks what is in it: one
 # folder named after the zip, holding exactly the packaged files, both programs built for
-# MACHINE (the PE machine field, 0x8664 or 0x14c), and the build's own data file.
-#   cmake -DZIP=... -DUNPACK_DIR=... -DMACHINE=0x... -DDATA_FILE=... -DDEMO=... -DTOOL=... -P ...
+# MACHINE (the PE machine field, 0x8664 or 0x14c), and the build's own data file. The sums file
+# SUMS must name the zip with its SHA-256, as sha256sum writes it.
+#   cmake -DZIP=... -DSUMS=... -DUNPACK_DIR=... -DMACHINE=0x... -DDATA_FILE=... -DDEMO=...
+#         -DTOOL=... -P ...
 # DEMO, TOOL and DATA_FILE are what the zip is made from: a zip older than any of them is left
 # from an earlier build.
 set(EXPECTED_FILES LICENSE.txt README.txt Varev1.WAD Zorv2Demo.exe wadtool.exe)
@@ -16,8 +18,9 @@ function(read_little_endian file offset size result)
     set(${result} ${value} PARENT_SCOPE)
 endfunction()
 
-# The machine field of a PE program's file header, after the "PE\0\0" found at offset 0x3c.
-function(read_pe_machine program result)
+# The machine field and the link time of a PE program's file header, after the "PE\0\0" found
+# at offset 0x3c.
+function(read_pe_header program machineResult timeResult)
     read_little_endian(${program} 60 4 header)
     math(EXPR signatureOffset "${header}")
     file(READ ${program} signature OFFSET ${signatureOffset} LIMIT 4 HEX)
@@ -26,7 +29,10 @@ function(read_pe_machine program result)
     endif()
     math(EXPR machineOffset "${signatureOffset} + 4")
     read_little_endian(${program} ${machineOffset} 2 machine)
-    set(${result} ${machine} PARENT_SCOPE)
+    math(EXPR timeOffset "${signatureOffset} + 8")
+    read_little_endian(${program} ${timeOffset} 4 time)
+    set(${machineResult} ${machine} PARENT_SCOPE)
+    set(${timeResult} ${time} PARENT_SCOPE)
 endfunction()
 
 if(NOT EXISTS ${ZIP})
@@ -38,6 +44,13 @@ foreach(built ${DEMO} ${TOOL} ${DATA_FILE})
         message(FATAL_ERROR "${ZIP} is older than ${built}: build the package target again")
     endif()
 endforeach()
+
+get_filename_component(zip_name ${ZIP} NAME)
+file(SHA256 ${ZIP} zip_sum)
+file(READ ${SUMS} sums)
+if(NOT sums STREQUAL "${zip_sum}  ${zip_name}\n")
+    message(FATAL_ERROR "${SUMS} reads \"${sums}\", not the zip's \"${zip_sum}  ${zip_name}\"")
+endif()
 
 file(REMOVE_RECURSE ${UNPACK_DIR})
 file(MAKE_DIRECTORY ${UNPACK_DIR})
@@ -56,9 +69,13 @@ if(NOT files STREQUAL EXPECTED_FILES)
 endif()
 
 foreach(program Zorv2Demo.exe wadtool.exe)
-    read_pe_machine(${folder}/${program} machine)
+    read_pe_header(${folder}/${program} machine time)
     if(NOT machine STREQUAL MACHINE)
         message(FATAL_ERROR "${program} is built for machine ${machine}, not ${MACHINE}")
+    endif()
+    # A time in the header would make every build of one commit differ.
+    if(NOT time STREQUAL "0x0")
+        message(FATAL_ERROR "${program} carries the link time ${time}; it should carry none")
     endif()
 endforeach()
 
