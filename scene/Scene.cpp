@@ -21,7 +21,7 @@ int32_t ballDX[BALL_COUNT] = {BALL_START_DX[0], BALL_START_DX[1], BALL_START_DX[
 int32_t ballDY[BALL_COUNT] = {BALL_START_DY[0], BALL_START_DY[1], BALL_START_DY[2]};
 int32_t logoX = LOGO_START_X;
 Star stars[STAR_COUNT] = {};
-DesktopMode windowedDesktop = {0, 0, 0};
+SIZE windowedScreenSize = {0, 0};
 
 POINT centredWindowPosition(int screenWidth, int screenHeight) {
     // Signed halves that round toward zero; nothing clamps a screen smaller than the window.

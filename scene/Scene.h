@@ -52,14 +52,9 @@ extern int32_t ballDY[BALL_COUNT];
 extern int32_t logoX;
 extern Star stars[STAR_COUNT];
 
-// A desktop display mode: its size and colour depth.
-struct DesktopMode {
-    int32_t width;
-    int32_t height;
-    int32_t bitsPerPixel;
-};
-// The desktop mode the windowed display was last built for.
-extern DesktopMode windowedDesktop;
+// The size of the screen the windowed display was last built for. Its depth needs no record of
+// its own: the windowed set-up measured it into ScreenBitsPerPixel.
+extern SIZE windowedScreenSize;
 
 // The display a rebuild sets up.
 enum DisplayKind {

@@ -39,9 +39,9 @@ void replaceDisplay() {
 
 // Moves the screen-sized window to the middle of the screen with the given flags; returns the
 // screen's size.
-POINT centreMainWindow(UINT flags) {
-    POINT screen = {platform.GetSystemMetrics(SM_CXSCREEN), platform.GetSystemMetrics(SM_CYSCREEN)};
-    POINT position = centredWindowPosition(screen.x, screen.y);
+SIZE centreMainWindow(UINT flags) {
+    SIZE screen = {platform.GetSystemMetrics(SM_CXSCREEN), platform.GetSystemMetrics(SM_CYSCREEN)};
+    POINT position = centredWindowPosition(screen.cx, screen.cy);
     platform.SetWindowPos(mainWindow, HWND_TOP, position.x, position.y, SCREEN_WIDTH, SCREEN_HEIGHT,
                           flags);
     return screen;
@@ -65,15 +65,14 @@ ResultCode setUpFullScreen() {
 }
 
 // Sets up the windowed display for the desktop as it is now and centres the window on it,
-// whatever the outcome; notes the desktop mode the display was built for.
+// whatever the outcome; notes the size of the screen the display was built for.
 ResultCode setUpWindowed(UINT placementFlags) {
     ResultCode result = currentDisplay->setWindowed(mainWindow, SCREEN_WIDTH, SCREEN_HEIGHT);
     if (result != RC_SUCCESS) {
         reportSetUpFailure(result);
     }
     fullScreenNext = 1;
-    POINT screen = centreMainWindow(placementFlags);
-    windowedDesktop = {screen.x, screen.y, ScreenBitsPerPixel};
+    windowedScreenSize = centreMainWindow(placementFlags);
     return result;
 }
 

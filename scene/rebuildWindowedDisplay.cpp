@@ -15,10 +15,9 @@ bool windowedDisplayInUse() {
 
 // True when the desktop's size or depth is no longer the one the windowed display was built for.
 bool desktopModeChanged() {
-    DesktopMode now = {platform.GetSystemMetrics(SM_CXSCREEN),
-                       platform.GetSystemMetrics(SM_CYSCREEN), desktopBitsPerPixel()};
-    return now.width != windowedDesktop.width || now.height != windowedDesktop.height ||
-           now.bitsPerPixel != windowedDesktop.bitsPerPixel;
+    return platform.GetSystemMetrics(SM_CXSCREEN) != windowedScreenSize.cx ||
+           platform.GetSystemMetrics(SM_CYSCREEN) != windowedScreenSize.cy ||
+           desktopBitsPerPixel() != ScreenBitsPerPixel;
 }
 
 } // namespace
