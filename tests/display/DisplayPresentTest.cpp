@@ -45,11 +45,11 @@ TEST_F(DisplayPresent, WindowedCopiesTheBackBufferToTheClientAreaOnTheScreen) {
                         "platform.ClientToScreen", "platform.OffsetRect", "primary.Blt"}),
               callSequence(fake.log));
     EXPECT_EQ(window, fake.log.callsOf("GetClientRect")[0].window);
-    const DDrawCall &toScreen = fake.log.callsOf("ClientToScreen")[0];
+    const DDrawCall toScreen = fake.log.callsOf("ClientToScreen")[0];
     EXPECT_EQ(window, toScreen.window);
     EXPECT_EQ(0, toScreen.position.x);
     EXPECT_EQ(0, toScreen.position.y);
-    const DDrawCall &blt = fake.log.callsOf("Blt")[0];
+    const DDrawCall blt = fake.log.callsOf("Blt")[0];
     ASSERT_TRUE(blt.hasRect);
     EXPECT_EQ(120, blt.rect.left);
     EXPECT_EQ(70, blt.rect.top);
@@ -65,7 +65,7 @@ TEST_F(DisplayPresent, WindowedFollowsAMovedWindow) {
     display.present(1);
     screen.clientOrigin = {300, 200};
     display.present(1);
-    const DDrawCall &blt = fake.log.callsOf("Blt")[1];
+    const DDrawCall blt = fake.log.callsOf("Blt")[1];
     EXPECT_EQ(300, blt.rect.left);
     EXPECT_EQ(200, blt.rect.top);
     EXPECT_EQ(940, blt.rect.right);

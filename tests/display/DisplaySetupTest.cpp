@@ -39,20 +39,20 @@ TEST_F(DisplaySetup, FullScreenMakesEveryStepWithItsFlagsAndSizes) {
     ASSERT_EQ(RC_SUCCESS, display.setFullScreen(window, 640, 480, 16, 1));
 
     EXPECT_EQ(FULL_SCREEN_STEPS, callSequence(fake.log));
-    const DDrawCall &create = fake.log.callsOf("DirectDrawCreate")[0];
+    const DDrawCall create = fake.log.callsOf("DirectDrawCreate")[0];
     EXPECT_EQ(nullptr, create.driver) << "the active display driver";
     EXPECT_EQ(nullptr, create.outer) << "no outer object";
     EXPECT_TRUE(IsEqualGUID(IID_IDirectDraw2, fake.log.callsOf("QueryInterface")[0].iid));
-    const DDrawCall &cooperation = fake.log.callsOf("SetCooperativeLevel")[0];
+    const DDrawCall cooperation = fake.log.callsOf("SetCooperativeLevel")[0];
     EXPECT_EQ(window, cooperation.window);
     EXPECT_EQ(0x53u, cooperation.flags);
-    const DDrawCall &mode = fake.log.callsOf("SetDisplayMode")[0];
+    const DDrawCall mode = fake.log.callsOf("SetDisplayMode")[0];
     EXPECT_EQ(640u, mode.width);
     EXPECT_EQ(480u, mode.height);
     EXPECT_EQ(16u, mode.bitsPerPixel);
     EXPECT_EQ(0u, mode.refreshRate);
     EXPECT_EQ(DWORD(DDSDM_STANDARDVGAMODE), mode.flags);
-    const DDrawCall &primary = fake.log.callsOf("CreateSurface")[0];
+    const DDrawCall primary = fake.log.callsOf("CreateSurface")[0];
     EXPECT_EQ(DWORD(sizeof(DDSURFACEDESC)), primary.structSize);
     EXPECT_EQ(0x21u, primary.flags);
     EXPECT_EQ(0x218u, primary.caps);
@@ -89,7 +89,7 @@ TEST_F(DisplaySetup, WindowedMakesEveryStepWithItsFlagsAndSizes) {
     EXPECT_EQ(BITSPIXEL, fake.log.callsOf("GetDeviceCaps")[0].capabilityIndex);
     EXPECT_EQ(PLANES, fake.log.callsOf("GetDeviceCaps")[1].capabilityIndex);
     EXPECT_EQ(screen.screenDC, fake.log.callsOf("ReleaseDC")[0].dc);
-    const DDrawCall &cooperation = fake.log.callsOf("SetCooperativeLevel")[0];
+    const DDrawCall cooperation = fake.log.callsOf("SetCooperativeLevel")[0];
     EXPECT_EQ(window, cooperation.window);
     EXPECT_EQ(DWORD(DDSCL_NORMAL), cooperation.flags);
     std::vector<DDrawCall> creates = fake.log.callsOf("CreateSurface");
@@ -102,7 +102,7 @@ TEST_F(DisplaySetup, WindowedMakesEveryStepWithItsFlagsAndSizes) {
     EXPECT_EQ(640u, creates[1].width);
     EXPECT_EQ(480u, creates[1].height);
     EXPECT_EQ(0u, fake.log.callsOf("CreateClipper")[0].flags);
-    const DDrawCall &bind = fake.log.callsOf("SetHWnd")[0];
+    const DDrawCall bind = fake.log.callsOf("SetHWnd")[0];
     EXPECT_EQ(0u, bind.flags);
     EXPECT_EQ(window, bind.window);
     EXPECT_EQ(display.clipper, fake.log.callsOf("SetClipper")[0].clipper);
@@ -286,7 +286,7 @@ TEST_F(DisplaySetup, WindowedDepthCarriesIntoTheNextFullScreenMode) {
     delete windowed;
     Display fullScreen;
     fullScreen.setFullScreen(window, 640, 480, ScreenBitsPerPixel, 1);
-    const DDrawCall &mode = fake.log.callsOf("SetDisplayMode")[0];
+    const DDrawCall mode = fake.log.callsOf("SetDisplayMode")[0];
     EXPECT_EQ(640u, mode.width);
     EXPECT_EQ(480u, mode.height);
     EXPECT_EQ(16u, mode.bitsPerPixel);

@@ -132,7 +132,7 @@ TEST_F(SurfaceOps, CreateOfANeverLoadedSurfaceAsksForZeroByZero) {
     fake.installAsDirectDraw();
     Surface sprite;
     EXPECT_EQ(RC_SURFACE_CREATE_FAILED, sprite.create(MEMORY_SYSTEM));
-    const DDrawCall &create = fake.log.callsOf("CreateSurface")[0];
+    const DDrawCall create = fake.log.callsOf("CreateSurface")[0];
     EXPECT_EQ(0u, create.width);
     EXPECT_EQ(0u, create.height);
 }
@@ -173,7 +173,7 @@ TEST_F(SurfaceOps, ColorKeyIsASourceBlitKeyOfOneValue) {
     Surface sprite;
     makeSprite(sprite);
     EXPECT_EQ(DD_OK, sprite.setColorKey(0x00ABCDEF));
-    const DDrawCall &key = fake.log.callsOf("SetColorKey")[0];
+    const DDrawCall key = fake.log.callsOf("SetColorKey")[0];
     EXPECT_EQ(DWORD(DDCKEY_SRCBLT), key.flags);
     EXPECT_EQ(0x00ABCDEFu, key.colourKeyLow);
     EXPECT_EQ(0x00ABCDEFu, key.colourKeyHigh);
@@ -185,7 +185,7 @@ TEST_F(SurfaceOps, FillBlitsTheColourOntoTheWholeSurface) {
     Surface sprite;
     makeSprite(sprite);
     EXPECT_EQ(DD_OK, sprite.fill(0x00123456));
-    const DDrawCall &blt = fake.log.callsOf("Blt")[0];
+    const DDrawCall blt = fake.log.callsOf("Blt")[0];
     EXPECT_FALSE(blt.hasRect);
     EXPECT_FALSE(blt.hasSourceRect);
     EXPECT_EQ(nullptr, blt.source);
@@ -205,7 +205,7 @@ TEST_F(SurfaceOps, DrawImageCopiesTheWholeImageThroughGdi) {
     EXPECT_EQ((Sequence{"surface1.Restore", "surface1.GetDC", "platform.StretchDIBits",
                         "surface1.ReleaseDC"}),
               callSequence(fake.log));
-    const DDrawCall &stretch = fake.log.callsOf("StretchDIBits")[0];
+    const DDrawCall stretch = fake.log.callsOf("StretchDIBits")[0];
     EXPECT_EQ(target.dc, stretch.dc);
     EXPECT_EQ(2, stretch.position.x);
     EXPECT_EQ(4, stretch.position.y);
@@ -269,7 +269,7 @@ TEST_F(SurfaceOps, RestoreImageRedrawsTheImageAtTheOrigin) {
     EXPECT_EQ((Sequence{"surface1.Restore", "surface1.GetDC", "platform.StretchDIBits",
                         "surface1.ReleaseDC"}),
               callSequence(fake.log));
-    const DDrawCall &stretch = fake.log.callsOf("StretchDIBits")[0];
+    const DDrawCall stretch = fake.log.callsOf("StretchDIBits")[0];
     EXPECT_EQ(0, stretch.position.x);
     EXPECT_EQ(0, stretch.position.y);
 }
@@ -302,7 +302,7 @@ TEST_F(SurfaceOps, TextGoesThroughTheHeldDeviceContextWithATransparentBackground
               callSequence(fake.log));
     EXPECT_EQ(TRANSPARENT, fake.log.callsOf("SetBkMode")[0].backgroundMode);
     EXPECT_EQ(DWORD(RGB(255, 255, 255)), fake.log.callsOf("SetTextColor")[0].textColour);
-    const DDrawCall &text = fake.log.callsOf("TextOutA")[0];
+    const DDrawCall text = fake.log.callsOf("TextOutA")[0];
     EXPECT_EQ(target.dc, text.dc);
     EXPECT_EQ(3, text.position.x);
     EXPECT_EQ(4, text.position.y);
