@@ -25,6 +25,20 @@ constexpr DWORD LOGO_TIMEOUT_MS = 30000;
 constexpr DWORD LOGO_POLL_MS = 500;
 // Warm pixels that show the logo well inside the window.
 constexpr int LOGO_PIXELS = 500;
+// How many times to look for a moving picture after the window shows; each look takes 300 ms.
+constexpr int START_ATTEMPTS = 20;
+
+// True once the picture in the window moves, within a bound. The window shows before the
+// start-up has copied the tune and built the display; the scene moves only after both.
+bool sceneRuns(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    bool moving = false;
+    for (int attempt = 0; attempt < START_ATTEMPTS && !moving; ++attempt) {
+        moving = pictureMoves(rect);
+    }
+    return moving;
+}
 
 // Starts the demo beside its data file and, after the test, ends it with Escape.
 class RunningDemo : public ::testing::Test {
@@ -33,6 +47,7 @@ class RunningDemo : public ::testing::Test {
         ASSERT_TRUE(demo.start(folderFromEnvironment("ZORV2_DEMO_DIR")));
         window = demo.waitForMainWindow(WINDOW_TIMEOUT_MS);
         ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(sceneRuns(window)) << "the scene is not running";
     }
 
     void TearDown() override {
@@ -177,13 +192,8 @@ TEST(RunningDemoElsewhere, PlaysFromATemporaryFolderWithSpacesInItsPath) {
     }
     HWND window = demo.waitForMainWindow(WINDOW_TIMEOUT_MS);
     ASSERT_NE(window, nullptr);
-    RECT rect;
-    GetWindowRect(window, &rect);
-    // The scene starts drawing once the tune plays; a slow MCI start-up can take seconds here.
-    bool moving = false;
-    for (int attempt = 0; attempt < 20 && !moving; ++attempt) {
-        moving = pictureMoves(rect);
-    }
+    // A slow MCI start-up can take seconds here.
+    bool moving = sceneRuns(window);
 
     EXPECT_EQ(countWindowsTitled(demo.processId(), "Error!"), 0);
     EXPECT_TRUE(moving) << "the scene is not running";
