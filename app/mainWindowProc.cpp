@@ -1,6 +1,7 @@
 // The window procedure: Escape closes, Alt+Enter toggles the display mode, a change of the
-// desktop's mode rebuilds the windowed display, the end of the tune starts it again, the size stays
-// fixed; everything else gets the system's default handling.
+// desktop's mode rebuilds the windowed display (centred again on its return if it was minimised
+// meanwhile), the end of the tune starts it again, the size stays fixed; everything else gets the
+// system's default handling.
 #include "app/mainWindow.h"
 
 #include "music/MidiPlayer.h"
@@ -37,6 +38,12 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DISPLAYCHANGE:
         // Another resolution or depth: a windowed display must be built for it to show again.
         rebuildWindowedDisplay();
+        break;
+    case WM_SIZE:
+        // Back from the taskbar: a screen that changed meanwhile wants the window centred on it.
+        if (wParam == SIZE_RESTORED) {
+            centreRestoredWindow();
+        }
         break;
     case MM_MCINOTIFY:
         // Any outcome, not only a finished tune, starts the tune again.

@@ -16,6 +16,7 @@ const PlatformCalls realPlatformCalls = {
     ::PostQuitMessage,
     ::GetSystemMetrics,
     ::SetWindowPos,
+    ::IsIconic,
     ::MessageBoxA,
     ::LoadIconA,
     ::LoadCursorA,

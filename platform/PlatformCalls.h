@@ -23,6 +23,7 @@ struct PlatformCalls {
     decltype(&::PostQuitMessage) PostQuitMessage;
     decltype(&::GetSystemMetrics) GetSystemMetrics;
     decltype(&::SetWindowPos) SetWindowPos;
+    decltype(&::IsIconic) IsIconic;
     decltype(&::MessageBoxA) MessageBoxA;
     decltype(&::LoadIconA) LoadIconA;
     decltype(&::LoadCursorA) LoadCursorA;

@@ -1,6 +1,7 @@
 // The demo's process-wide state with its start values, and the two helpers the scene's
-// operations share: where the window is centred, and the report of a failure. The animated
-// values are start values of the process, not of startScene, so display toggles never reset them.
+// operations share: where the window is centred, centring it, and the report of a failure. The
+// animated values are start values of the process, not of startScene, so display toggles never
+// reset them.
 #include "scene/Scene.h"
 
 #include "platform/PlatformCalls.h"
@@ -22,10 +23,19 @@ int32_t ballDY[BALL_COUNT] = {BALL_START_DY[0], BALL_START_DY[1], BALL_START_DY[
 int32_t logoX = LOGO_START_X;
 Star stars[STAR_COUNT] = {};
 SIZE windowedScreenSize = {0, 0};
+bool centreWhenRestored = false;
 
 POINT centredWindowPosition(int screenWidth, int screenHeight) {
     // Signed halves that round toward zero; nothing clamps a screen smaller than the window.
     return {screenWidth / 2 - SCREEN_WIDTH / 2, screenHeight / 2 - SCREEN_HEIGHT / 2};
+}
+
+SIZE centreMainWindow(UINT flags) {
+    SIZE screen = {platform.GetSystemMetrics(SM_CXSCREEN), platform.GetSystemMetrics(SM_CYSCREEN)};
+    POINT position = centredWindowPosition(screen.cx, screen.cy);
+    platform.SetWindowPos(mainWindow, HWND_TOP, position.x, position.y, SCREEN_WIDTH, SCREEN_HEIGHT,
+                          flags);
+    return screen;
 }
 
 void reportFailure(ResultCode code) {

@@ -55,6 +55,9 @@ extern Star stars[STAR_COUNT];
 // The size of the screen the windowed display was last built for. Its depth needs no record of
 // its own: the windowed set-up measured it into ScreenBitsPerPixel.
 extern SIZE windowedScreenSize;
+// True when the windowed display was built while the window was minimised: the window is centred
+// once it is restored.
+extern bool centreWhenRestored;
 
 // The display a rebuild sets up.
 enum DisplayKind {
@@ -79,11 +82,19 @@ void rebuildDisplay(DisplayKind kind);
 // Builds the windowed display again, once, when the desktop's size or depth is no longer the one
 // it was built for. Does nothing in full screen.
 void rebuildWindowedDisplay();
+// Centres the window, once, after it is restored, when the windowed display was built for a new
+// screen while it was minimised.
+void centreRestoredWindow();
 // Moves everything one step and draws and presents one frame.
 void renderFrame();
 
 // Where a screen-sized window is centred on a screen of the given size; halves round toward zero.
 POINT centredWindowPosition(int screenWidth, int screenHeight);
+// SetWindowPos flags for a move the user did not ask for: it takes no focus from the user.
+constexpr UINT PLACE_ONLY = SWP_NOZORDER | SWP_NOACTIVATE;
+// Moves the screen-sized window to the middle of the screen with the given SetWindowPos flags;
+// returns the screen's size.
+SIZE centreMainWindow(UINT flags);
 // Shows a failure to the user, the one report the demo makes: one "Error!" message box, owned
 // by the main window, with the text of code.
 void reportFailure(ResultCode code);

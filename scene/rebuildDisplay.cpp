@@ -10,10 +10,9 @@
 
 namespace {
 
-// SetWindowPos flags: the toggle the user asked for brings the window to the top and activates
-// it; a rebuild after the desktop changed only moves it, so it takes no focus from the user.
+// SetWindowPos flags for the toggle the user asked for: the window comes to the top, activated.
+// A rebuild after the desktop changed uses PLACE_ONLY.
 constexpr UINT PLACE_AND_ACTIVATE = 0;
-constexpr UINT PLACE_ONLY = SWP_NOZORDER | SWP_NOACTIVATE;
 
 // True while a display is being built. A build changes display modes, which sends
 // WM_DISPLAYCHANGE straight to the window procedure, and a failed one shows a message box, whose
@@ -35,16 +34,6 @@ void replaceDisplay() {
     currentDisplay->release();
     delete currentDisplay;
     currentDisplay = new Display();
-}
-
-// Moves the screen-sized window to the middle of the screen with the given flags; returns the
-// screen's size.
-SIZE centreMainWindow(UINT flags) {
-    SIZE screen = {platform.GetSystemMetrics(SM_CXSCREEN), platform.GetSystemMetrics(SM_CYSCREEN)};
-    POINT position = centredWindowPosition(screen.cx, screen.cy);
-    platform.SetWindowPos(mainWindow, HWND_TOP, position.x, position.y, SCREEN_WIDTH, SCREEN_HEIGHT,
-                          flags);
-    return screen;
 }
 
 // Shows a failed set-up and asks the message loop to end the program.
@@ -73,6 +62,8 @@ ResultCode setUpWindowed(UINT placementFlags) {
     }
     fullScreenNext = 1;
     windowedScreenSize = centreMainWindow(placementFlags);
+    // NOTE: Windows moves a minimised window's icon, not the place it is restored to.
+    centreWhenRestored = platform.IsIconic(mainWindow) != FALSE;
     return result;
 }
 

@@ -38,6 +38,12 @@ BOOL WINAPI fakeSetWindowPos(HWND window, HWND insertAfter, int x, int y, int wi
     return TRUE;
 }
 
+// Answers whether the window is minimised, as configured.
+BOOL WINAPI fakeIsIconic(HWND) {
+    sceneCalls.calls.push_back("IsIconic");
+    return sceneCalls.minimised;
+}
+
 // Answers the configured clock.
 DWORD WINAPI fakeTimeGetTime() {
     return sceneCalls.now;
@@ -51,6 +57,7 @@ ScenePlatform::ScenePlatform() {
     calls.set(&PlatformCalls::PostQuitMessage, fakePostQuitMessage);
     calls.set(&PlatformCalls::GetSystemMetrics, fakeGetSystemMetrics);
     calls.set(&PlatformCalls::SetWindowPos, fakeSetWindowPos);
+    calls.set(&PlatformCalls::IsIconic, fakeIsIconic);
     MciRecorder::install(calls);
     FakeTempPath::install(calls, "");
     calls.set(&PlatformCalls::timeGetTime, fakeTimeGetTime);

@@ -34,7 +34,8 @@ struct SceneCallRecord {
     // Answers.
     int screenWidth = 1024;
     int screenHeight = 768;
-    DWORD now = 0; // what timeGetTime reports
+    DWORD now = 0;          // what timeGetTime reports
+    bool minimised = false; // what IsIconic reports
 
     // Requests.
     std::vector<std::string> calls; // every stand-in's name, in call order

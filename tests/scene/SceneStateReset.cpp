@@ -22,4 +22,5 @@ void resetSceneState() {
     logoX = LOGO_START_X;
     std::fill(stars, stars + STAR_COUNT, Star{0, 0});
     starRandomState = STAR_RANDOM_START;
+    centreWhenRestored = false;
 }

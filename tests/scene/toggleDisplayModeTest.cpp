@@ -177,6 +177,25 @@ TEST_F(ToggleDisplayModeTest, DisplayChangeRebuildsTheWindowedDisplayOncePerNewM
     EXPECT_TRUE(sceneCalls.messageBoxes.empty());
 }
 
+TEST_F(ToggleDisplayModeTest, AWindowMinimisedWhileTheScreenChangedIsCentredOnceWhenRestored) {
+    startWorkingScene(); // windowed on 1024 x 768
+    mainWindowProc(TEST_WINDOW, WM_SIZE, SIZE_RESTORED, 0);
+    EXPECT_EQ(1u, sceneCalls.windowPositions.size()) << "no screen change, no move";
+    sceneCalls.minimised = true;
+    sceneCalls.screenWidth = 800;
+    sceneCalls.screenHeight = 600;
+    mainWindowProc(TEST_WINDOW, WM_DISPLAYCHANGE, 32, MAKELPARAM(800, 600));
+    sceneCalls.minimised = false;
+    for (WPARAM kind : {SIZE_MINIMIZED, SIZE_RESTORED, SIZE_RESTORED}) {
+        mainWindowProc(TEST_WINDOW, WM_SIZE, kind, MAKELPARAM(SCREEN_WIDTH, SCREEN_HEIGHT));
+    }
+    ASSERT_EQ(3u, sceneCalls.windowPositions.size()) << "start, rebuild, one restore";
+    const WindowPosCall &position = sceneCalls.windowPositions.back();
+    EXPECT_EQ(80, position.x);
+    EXPECT_EQ(60, position.y);
+    EXPECT_EQ(PLACE_ONLY, position.flags);
+}
+
 TEST_F(ToggleDisplayModeTest, WrongModeFromRestoreRebuildsOnceForTheNewDesktop) {
     startWorkingScene();
     IDirectDrawSurface *primary = currentDisplay->primary->surface;
