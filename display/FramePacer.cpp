@@ -17,9 +17,7 @@ constexpr DWORD CREATE_WAITABLE_TIMER_HIGH_RESOLUTION_FLAG = 0x00000002;
 // The last stretch is spun on the counter. The high-resolution timer wakes within a fraction
 // of a millisecond, so a short spin keeps the frame on time without burning the core; Sleep,
 // even at a 1 ms timer period, may wake up to 2 ms late, so it stops well short of the deadline.
-// NOTE: Wine's timers wake up to about 1 ms late; half a millisecond of spin keeps the 99th
-// percentile frame within 0.8 ms of its due time there, for about half a percent of a core.
-constexpr int64_t TIMER_SPIN_MICROSECONDS = 500;
+constexpr int64_t TIMER_SPIN_MICROSECONDS = 200;
 constexpr int64_t SLEEP_SPIN_MICROSECONDS = 2000;
 
 // The refresh rate of the screen, or the default when the driver does not know it.

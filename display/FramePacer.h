@@ -37,6 +37,6 @@ class FramePacer {
 // The performance counter now.
 int64_t pacingClockNow();
 // Returns once the performance counter reaches deadline: sleeps on a high-resolution timer to
-// about 0.5 ms before it and spins the rest (with Sleep and a 1 ms timer period where there is
+// about 0.2 ms before it and spins the rest (with Sleep and a 1 ms timer period where there is
 // no such timer, and a longer spin).
 void waitUntilTick(int64_t deadline, int64_t ticksPerSecond);
