@@ -124,8 +124,11 @@ TEST(DesktopChange, DemoDrawsAgainAfterEachChange) {
 
     ShowWindow(window, SW_MINIMIZE);
     Sleep(SETTLE_MS);
+    ASSERT_TRUE(changeMode(smaller));
     ShowWindow(window, SW_RESTORE);
-    EXPECT_TRUE(drawsAgain(window, false)) << "after minimising and restoring";
+    EXPECT_TRUE(drawsAgain(window, false)) << "restored after a change while minimised";
+    ASSERT_TRUE(changeMode(desktop.saved));
+    EXPECT_TRUE(drawsAgain(window, false)) << "after the change back";
 
     pressAltEnter(window);
     ASSERT_TRUE(drawsAgain(window, true));
