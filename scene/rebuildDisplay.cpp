@@ -62,7 +62,7 @@ ResultCode setUpWindowed(UINT placementFlags) {
     }
     fullScreenNext = 1;
     windowedScreenSize = centreMainWindow(placementFlags);
-    // NOTE: Windows moves a minimised window's icon, not the place it is restored to.
+    // NOTE: Windows and Wine move a minimised window's icon, not the place it is restored to.
     centreWhenRestored = platform.IsIconic(mainWindow) != FALSE;
     return result;
 }
