@@ -25,8 +25,8 @@ bool registerMainWindowClass(HINSTANCE instance) {
 
 // Creates the hidden popup window centred on the screen and stores it in mainWindow.
 bool createMainWindow(HINSTANCE instance) {
-    POINT position = centredWindowPosition(platform.GetSystemMetrics(SM_CXSCREEN),
-                                           platform.GetSystemMetrics(SM_CYSCREEN));
+    SIZE screen = screenSize();
+    POINT position = centredWindowPosition(screen.cx, screen.cy);
     mainWindow = platform.CreateWindowExA(0, MAIN_WINDOW_TITLE, MAIN_WINDOW_TITLE, WS_POPUP,
                                           position.x, position.y, SCREEN_WIDTH, SCREEN_HEIGHT,
                                           nullptr, nullptr, instance, nullptr);

@@ -1,7 +1,7 @@
-// The demo's process-wide state with its start values, and the two helpers the scene's
-// operations share: where the window is centred, centring it, and the report of a failure. The
-// animated values are start values of the process, not of startScene, so display toggles never
-// reset them.
+// The demo's process-wide state with its start values, and the helpers the scene's operations
+// share: the screen's size, where the window is centred, centring it, and the report of a failure.
+// The animated values are start values of the process, not of startScene, so display toggles
+// never reset them.
 #include "scene/Scene.h"
 
 #include "platform/PlatformCalls.h"
@@ -25,13 +25,17 @@ Star stars[STAR_COUNT] = {};
 SIZE windowedScreenSize = {0, 0};
 bool centreWhenRestored = false;
 
+SIZE screenSize() {
+    return {platform.GetSystemMetrics(SM_CXSCREEN), platform.GetSystemMetrics(SM_CYSCREEN)};
+}
+
 POINT centredWindowPosition(int screenWidth, int screenHeight) {
     // Signed halves that round toward zero; nothing clamps a screen smaller than the window.
     return {screenWidth / 2 - SCREEN_WIDTH / 2, screenHeight / 2 - SCREEN_HEIGHT / 2};
 }
 
 SIZE centreMainWindow(UINT flags) {
-    SIZE screen = {platform.GetSystemMetrics(SM_CXSCREEN), platform.GetSystemMetrics(SM_CYSCREEN)};
+    SIZE screen = screenSize();
     POINT position = centredWindowPosition(screen.cx, screen.cy);
     platform.SetWindowPos(mainWindow, HWND_TOP, position.x, position.y, SCREEN_WIDTH, SCREEN_HEIGHT,
                           flags);

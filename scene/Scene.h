@@ -88,6 +88,8 @@ void centreRestoredWindow();
 // Moves everything one step and draws and presents one frame.
 void renderFrame();
 
+// The size of the screen as it is now, in pixels.
+SIZE screenSize();
 // Where a screen-sized window is centred on a screen of the given size; halves round toward zero.
 POINT centredWindowPosition(int screenWidth, int screenHeight);
 // SetWindowPos flags for a move the user did not ask for: it takes no focus from the user.

@@ -2,7 +2,6 @@
 // resolution or depth), so that it draws again, centred on the screen as it now is.
 #include "display/Display.h"
 #include "display/screenCaps.h"
-#include "platform/PlatformCalls.h"
 #include "scene/Scene.h"
 
 namespace {
@@ -15,8 +14,8 @@ bool windowedDisplayInUse() {
 
 // True when the desktop's size or depth is no longer the one the windowed display was built for.
 bool desktopModeChanged() {
-    return platform.GetSystemMetrics(SM_CXSCREEN) != windowedScreenSize.cx ||
-           platform.GetSystemMetrics(SM_CYSCREEN) != windowedScreenSize.cy ||
+    SIZE screen = screenSize();
+    return screen.cx != windowedScreenSize.cx || screen.cy != windowedScreenSize.cy ||
            desktopBitsPerPixel() != ScreenBitsPerPixel;
 }
 
