@@ -1,6 +1,8 @@
-// Process entry: registers the window class, opens the centred borderless window, starts the
-// scene and runs the message loop, which draws a frame whenever no message is waiting.
+// Process entry: hands over to a demo that already runs, or registers the window class, opens the
+// centred borderless window, starts the scene and runs the message loop, which draws a frame
+// whenever no message is waiting.
 #include "app/mainWindow.h"
+#include "app/runningDemo.h"
 #include "platform/PlatformCalls.h"
 #include "resources/resourceIds.h"
 #include "scene/Scene.h"
@@ -52,6 +54,9 @@ int runMessageLoop() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    if (handOverToRunningDemo()) {
+        return 0;
+    }
     if (!registerMainWindowClass(instance)) {
         return 0;
     }

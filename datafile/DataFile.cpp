@@ -120,7 +120,17 @@ bool namesEqualIgnoringCase(const char *a, const char *b, size_t limit) {
 DataFile::DataFile() : stream(nullptr), entriesPosition(), entryCount(0), entries(nullptr) {}
 
 ResultCode DataFile::open(const char *fileName) {
-    stream = fopen(fileName, "rb");
+    return readDirectory(fopen(fileName, "rb"));
+}
+
+#ifdef _WIN32
+ResultCode DataFile::open(const wchar_t *fileName) {
+    return readDirectory(_wfopen(fileName, L"rb"));
+}
+#endif
+
+ResultCode DataFile::readDirectory(FILE *opened) {
+    stream = opened;
     if (stream == nullptr) {
         return RC_FILE_NOT_FOUND;
     }

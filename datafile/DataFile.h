@@ -31,6 +31,10 @@ class DataFile {
     DataFile();
 
     ResultCode open(const char *fileName);
+#ifdef _WIN32
+    // The same for a path in wide characters, which reaches a folder named in any script.
+    ResultCode open(const wchar_t *fileName);
+#endif
     // The stream positioned at the entry, or null when no record has that name.
     FILE *find(const char *entryName);
     // The entry's size, or 0 when no record has that name. Never moves the stream.
@@ -40,4 +44,9 @@ class DataFile {
     fpos_t entriesPosition;
     uint32_t entryCount;
     DataFileEntry *entries;
+
+  private:
+    // Takes the opened file (null when it could not be opened) as the stream and reads its
+    // header, trailer and directory.
+    ResultCode readDirectory(FILE *opened);
 };

@@ -21,5 +21,6 @@ class MidiPlayer {
     ResultCode play();
 
     HWND notifyWindow;
-    char *tempPath;
+    // Wide characters, so a temporary directory under a user name in any script is reached.
+    wchar_t *tempPath;
 };

@@ -12,6 +12,8 @@ struct PlatformCalls {
     decltype(&::RegisterClassA) RegisterClassA;
     decltype(&::CreateWindowExA) CreateWindowExA;
     decltype(&::ShowWindow) ShowWindow;
+    decltype(&::SetForegroundWindow) SetForegroundWindow;
+    decltype(&::FindWindowA) FindWindowA;
     decltype(&::UpdateWindow) UpdateWindow;
     decltype(&::ShowCursor) ShowCursor;
     decltype(&::PeekMessageA) PeekMessageA;
@@ -47,11 +49,15 @@ struct PlatformCalls {
 
     // WINMM.
     decltype(&::timeGetTime) timeGetTime;
-    decltype(&::mciSendStringA) mciSendStringA;
+    decltype(&::mciSendStringW) mciSendStringW;
     decltype(&::timeBeginPeriod) timeBeginPeriod;
 
     // KERNEL32.
-    decltype(&::GetTempPathA) GetTempPathA;
+    decltype(&::GetTempPathW) GetTempPathW;
+    decltype(&::GetShortPathNameW) GetShortPathNameW;
+    decltype(&::GetModuleFileNameW) GetModuleFileNameW;
+    decltype(&::CreateMutexW) CreateMutexW;
+    decltype(&::GetLastError) GetLastError;
     decltype(&::GlobalAlloc) GlobalAlloc;
     decltype(&::GlobalLock) GlobalLock;
     decltype(&::GlobalHandle) GlobalHandle;

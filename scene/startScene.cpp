@@ -1,14 +1,49 @@
 // Start-up of the demo: data file, music, sprites, the first (windowed) display and the stars.
+#include <string>
+#include <vector>
+
 #include "datafile/DataFile.h"
 #include "display/Display.h"
 #include "music/MidiPlayer.h"
+#include "platform/PlatformCalls.h"
 #include "scene/Scene.h"
 #include "scene/starField.h"
 
 namespace {
 
-constexpr const char *DATA_FILE_NAME = "Varev1.WAD";
+constexpr const wchar_t *DATA_FILE_NAME = L"Varev1.WAD";
 constexpr const char *TUNE_ENTRY_NAME = "Zorvd.mid";
+// The longest path Windows can name, in characters.
+constexpr DWORD LONGEST_PATH = 32768;
+
+// The path of fileName in the program's own folder; empty when the system does not name it.
+// Wide characters, so a folder named in any script is reached.
+std::wstring besideProgram(const wchar_t *fileName) {
+    std::vector<wchar_t> program(LONGEST_PATH);
+    DWORD length = platform.GetModuleFileNameW(nullptr, program.data(), LONGEST_PATH);
+    // A result of the whole buffer is a path cut short.
+    if (length == 0 || length >= LONGEST_PATH) {
+        return {};
+    }
+    std::wstring path(program.data(), length);
+    size_t separator = path.find_last_of(L"\\/");
+    if (separator == std::wstring::npos) {
+        return {};
+    }
+    return path.substr(0, separator + 1) + fileName;
+}
+
+// Opens the data file from the folder the demo was started in; only when none is there, the one
+// beside the program, so a start from a shortcut or a prompt elsewhere finds it too. A file in
+// the starting folder is used even when it is damaged, and its failure is the one reported.
+ResultCode openDataFile() {
+    ResultCode result = dataFile->open(DATA_FILE_NAME);
+    if (result != RC_FILE_NOT_FOUND) {
+        return result;
+    }
+    std::wstring beside = besideProgram(DATA_FILE_NAME);
+    return beside.empty() ? result : dataFile->open(beside.c_str());
+}
 
 // Copies the tune out of the data file and starts it; the first failing step's code.
 ResultCode startMusic() {
@@ -31,7 +66,7 @@ bool startScene() {
     midiPlayer->setNotifyWindow(mainWindow);
     dataFile = new DataFile();
 
-    ResultCode result = dataFile->open(DATA_FILE_NAME);
+    ResultCode result = openDataFile();
     if (result == RC_SUCCESS) {
         result = startMusic();
     }

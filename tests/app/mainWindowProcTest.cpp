@@ -96,7 +96,7 @@ class MainWindowProc : public ::testing::Test {
     }
 
     PlatformOverride calls;
-    char tempPath[32] = "C:\\temp\\\\Zorvd.mid";
+    wchar_t tempPath[32] = L"C:\\temp\\\\Zorvd.mid";
 };
 
 struct Route {

@@ -1,6 +1,7 @@
-// MciRecorder: stand-ins for mciSendStringA and GetTempPathA, shared by the music and scene
-// tests. The first records every command string with its return buffer and callback window,
-// and can fail one chosen call; the second reports a temporary directory of the test's choosing.
+// MciRecorder: stand-ins for mciSendStringW and GetTempPathW, shared by the music and scene
+// tests. The first records every command string, in UTF-8, with its return buffer and callback
+// window, and can fail one chosen call; the second reports a temporary directory of the test's
+// choosing, given in UTF-8.
 #pragma once
 
 #include <cstring>
@@ -10,6 +11,7 @@
 #include <windows.h>
 
 #include "PlatformOverride.h"
+#include "support/WideText.h"
 
 struct MciCall {
     std::string command;
@@ -26,9 +28,10 @@ inline int failingCall = -1;
 inline MCIERROR failure = MCIERR_DEVICE_NOT_READY;
 
 // Records the call; returns failure for the chosen one and 0 for the rest.
-inline MCIERROR WINAPI mciSendStringA(LPCSTR command, LPSTR returnBuffer, UINT returnLength,
+inline MCIERROR WINAPI mciSendStringW(LPCWSTR command, LPWSTR returnBuffer, UINT returnLength,
                                       HWND callback) {
-    calls.push_back({command ? command : "", returnBuffer == nullptr, returnLength, callback});
+    calls.push_back(
+        {command ? utf8Text(command) : "", returnBuffer == nullptr, returnLength, callback});
     return static_cast<int>(calls.size()) - 1 == failingCall ? failure : 0;
 }
 
@@ -41,12 +44,18 @@ inline std::vector<std::string> commands() {
     return sent;
 }
 
+// Answers as for a volume that keeps no short (8.3) names, so the commands hold the long path.
+inline DWORD WINAPI noShortPathName(LPCWSTR, LPWSTR, DWORD) {
+    return 0;
+}
+
 // Puts the recorder in place for the life of table, with an empty record and no failing call.
 inline void install(PlatformOverride &table) {
     calls.clear();
     failingCall = -1;
     failure = MCIERR_DEVICE_NOT_READY;
-    table.set(&PlatformCalls::mciSendStringA, mciSendStringA);
+    table.set(&PlatformCalls::mciSendStringW, mciSendStringW);
+    table.set(&PlatformCalls::GetShortPathNameW, noShortPathName);
 }
 
 } // namespace MciRecorder
@@ -54,17 +63,18 @@ inline void install(PlatformOverride &table) {
 namespace FakeTempPath {
 
 inline std::string directory;
-inline int asked = 0; // how many times GetTempPathA was called
-// What GetTempPathA returns; by default the directory's length, as the real one does.
+inline int asked = 0; // how many times GetTempPathW was called
+// What GetTempPathW returns; by default the directory's length, as the real one does.
 inline DWORD reported = 0;
 inline bool reportLength = true;
 
 // Copies the chosen directory into the buffer when it fits, as the real function does.
-inline DWORD WINAPI GetTempPathA(DWORD capacity, LPSTR buffer) {
+inline DWORD WINAPI GetTempPathW(DWORD capacity, LPWSTR buffer) {
     ++asked;
-    DWORD length = static_cast<DWORD>(directory.size());
+    std::wstring wide = wideText(directory);
+    DWORD length = static_cast<DWORD>(wide.size());
     if (length < capacity) {
-        std::memcpy(buffer, directory.c_str(), length + 1);
+        std::memcpy(buffer, wide.c_str(), (length + 1) * sizeof(wchar_t));
     }
     if (!reportLength) {
         return reported;
@@ -72,12 +82,12 @@ inline DWORD WINAPI GetTempPathA(DWORD capacity, LPSTR buffer) {
     return length < capacity ? length : length + 1;
 }
 
-// Makes GetTempPathA report chosenDirectory for the life of table.
+// Makes GetTempPathW report chosenDirectory for the life of table.
 inline void install(PlatformOverride &table, const std::string &chosenDirectory) {
     directory = chosenDirectory;
     asked = 0;
     reportLength = true;
-    table.set(&PlatformCalls::GetTempPathA, GetTempPathA);
+    table.set(&PlatformCalls::GetTempPathW, GetTempPathW);
 }
 
 } // namespace FakeTempPath

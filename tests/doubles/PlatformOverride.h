@@ -1,7 +1,7 @@
 // PlatformOverride: the one way a test puts its own functions into the platform table.
 //
 //   PlatformOverride calls;
-//   calls.set(&PlatformCalls::GetTempPathA, fakeGetTempPathA);
+//   calls.set(&PlatformCalls::GetTempPathW, fakeGetTempPathW);
 //
 // While it lives, set() replaces entries; when it ends, the whole table is back as it was when
 // it began. So overrides nest in any order of declaration: one declared after a double keeps

@@ -1,5 +1,5 @@
 // MidiPlayer::extract: the path it builds, the bytes it copies, and its refusals, in a test
-// folder that a stand-in GetTempPathA reports as the temporary directory.
+// folder that a stand-in GetTempPathW reports as the temporary directory.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -9,6 +9,7 @@
 #include "doubles/MciRecorder.h"
 #include "support/TestFiles.h"
 #include "music/MidiPlayer.h"
+#include "support/WideText.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ TEST_F(MidiPlayerExtractTest, CopiesExactlySizeBytesBehindTwoBackslashes) {
     ResultCode rc = player.extract("Zorvd.mid", source, static_cast<int32_t>(TUNE.size()));
     EXPECT_EQ(rc, RC_SUCCESS) << std::hex << "0x" << rc;
     ASSERT_NE(player.tempPath, nullptr);
-    EXPECT_EQ(std::string(player.tempPath), folder + "\\Zorvd.mid");
+    EXPECT_EQ(utf8Text(player.tempPath), folder + "\\Zorvd.mid");
     EXPECT_EQ(readFile(copyPath), TUNE);
     // The source is left open, just after the bytes it gave.
     EXPECT_EQ(ftell(source), static_cast<long>(PREFIX.size() + TUNE.size()));
@@ -63,6 +64,29 @@ TEST_F(MidiPlayerExtractTest, CopiesOnlyThePartOfTheSourceThatWasAsked) {
     ASSERT_EQ(player.extract("Zorvd.mid", source, 10), RC_SUCCESS);
     EXPECT_EQ(readFile(copyPath), TUNE.substr(0, 10));
     EXPECT_EQ(ftell(source), static_cast<long>(PREFIX.size() + 10));
+}
+
+// The ANSI calls give '?' for the letters of these user names outside the code page.
+TEST_F(MidiPlayerExtractTest, TemporaryFolderInAnyScriptOrNearThePathLimitTakesTheCopy) {
+    // Windows' path limit is 260 characters with the terminator; the copy's own path fills it.
+    size_t padding = MAX_PATH - 1 - folder.size() - strlen("\\Zorvd.mid") - 1;
+    for (std::string name : {std::string(u8"Временные файлы Анны"), std::string(u8"Προσωρινά"),
+                             std::string(u8"临时文件"), std::string(padding, 'l')}) {
+        std::string temporary = folder + name + "\\";
+        ASSERT_TRUE(CreateDirectoryW(wideText(temporary).c_str(), nullptr)) << name;
+        FakeTempPath::install(calls, temporary);
+        ASSERT_EQ(fseek(source, static_cast<long>(PREFIX.size()), SEEK_SET), 0);
+
+        ResultCode rc = player.extract("Zorvd.mid", source, static_cast<int32_t>(TUNE.size()));
+        EXPECT_EQ(rc, RC_SUCCESS) << name << std::hex << ": 0x" << rc;
+        ASSERT_NE(player.tempPath, nullptr) << name;
+        EXPECT_EQ(utf8Text(player.tempPath), temporary + "\\Zorvd.mid");
+        EXPECT_EQ(readFileAt(player.tempPath), TUNE) << name;
+
+        _wremove(player.tempPath);
+        RemoveDirectoryW(wideText(temporary).c_str());
+    }
+    EXPECT_EQ(wcslen(player.tempPath), static_cast<size_t>(MAX_PATH - 1));
 }
 
 TEST_F(MidiPlayerExtractTest, OldCopyIsTruncatedAndRewritten) {
@@ -107,7 +131,7 @@ TEST_F(MidiPlayerExtractTest, FolderThatCannotTakeTheFileKeepsThePath) {
     ResultCode rc = player.extract("Zorvd.mid", source, 4);
     EXPECT_EQ(rc, RC_FILE_CREATE_FAILED) << std::hex << "0x" << rc;
     ASSERT_NE(player.tempPath, nullptr);
-    EXPECT_EQ(std::string(player.tempPath), folder + "no such folder\\\\Zorvd.mid");
+    EXPECT_EQ(utf8Text(player.tempPath), folder + "no such folder\\\\Zorvd.mid");
     EXPECT_EQ(ftell(source), static_cast<long>(PREFIX.size()));
 }
 
@@ -130,8 +154,8 @@ TEST_F(MidiPlayerExtractTest, PathOfMoreThan520CharactersIsRefusedUnwritten) {
         EXPECT_EQ(rc, RC_FILE_CREATE_FAILED) << c.directoryLength << std::hex << ": 0x" << rc;
         if (c.fits) {
             ASSERT_NE(player.tempPath, nullptr) << c.directoryLength;
-            EXPECT_EQ(std::string(player.tempPath), directory + "\\" + name);
-            EXPECT_EQ(strlen(player.tempPath), 519u);
+            EXPECT_EQ(utf8Text(player.tempPath), directory + "\\" + name);
+            EXPECT_EQ(wcslen(player.tempPath), 519u);
         } else {
             EXPECT_EQ(player.tempPath, nullptr) << c.directoryLength;
         }

@@ -8,6 +8,7 @@
 
 #include "doubles/MciRecorder.h"
 #include "music/MidiPlayer.h"
+#include "support/WideText.h"
 
 namespace {
 
@@ -28,8 +29,10 @@ class MidiPlayerPlayTest : public ::testing::Test {
     void TearDown() override { free(player.tempPath); }
     void usePath(const std::string &path) {
         free(player.tempPath);
-        player.tempPath = static_cast<char *>(malloc(path.size() + 1));
-        memcpy(player.tempPath, path.c_str(), path.size() + 1);
+        std::wstring wide = wideText(path);
+        size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+        player.tempPath = static_cast<wchar_t *>(malloc(bytes));
+        memcpy(player.tempPath, wide.c_str(), bytes);
     }
 };
 
@@ -108,19 +111,22 @@ TEST_F(MidiPlayerPlayTest, PlayingAgainRestartsWithTheSameThreeCommands) {
     EXPECT_EQ(commands[3], CLOSE_ALL);
 }
 
-// The command buffer holds 256 characters: 34 of fixed text with the quotes, the terminator,
-// and a path of at most 221. A longer path is refused before the open is sent, never cut off or
-// written past.
+// The command buffer holds 558 characters: 34 of fixed text with the quotes, the terminator,
+// and a path of at most 523, so every path extract makes (519 at most) goes in whole, whatever
+// its letters. A longer one is refused before the open is sent, never cut off or written past.
 TEST_F(MidiPlayerPlayTest, PathLongerThanTheCommandBufferIsRefusedAfterCloseAll) {
-    std::string longest = "C:\\" + std::string(218, 'p');
-    ASSERT_EQ(longest.size(), 221u);
-    usePath(longest);
-    ASSERT_EQ(player.play(), RC_SUCCESS);
-    ASSERT_EQ(MciRecorder::calls.size(), 3u);
-    EXPECT_EQ(MciRecorder::calls[1].command, "open \"" + longest + "\" type sequencer alias MUSIC");
-    EXPECT_EQ(MciRecorder::calls[1].command.size(), 255u);
+    for (std::string longest :
+         {"C:\\" + std::string(520, 'p'), u8"C:\\Пользователи\\" + std::string(507, 'p')}) {
+        MciRecorder::install(calls);
+        usePath(longest);
+        ASSERT_EQ(player.play(), RC_SUCCESS);
+        ASSERT_EQ(MciRecorder::calls.size(), 3u);
+        EXPECT_EQ(MciRecorder::calls[1].command,
+                  "open \"" + longest + "\" type sequencer alias MUSIC");
+        EXPECT_EQ(wideText(MciRecorder::calls[1].command).size(), 557u);
+    }
 
-    for (size_t length : {222u, 300u, 519u}) {
+    for (size_t length : {524u, 600u}) {
         MciRecorder::install(calls);
         usePath("C:\\" + std::string(length - 3, 'p'));
         ResultCode rc = player.play();

@@ -1,13 +1,15 @@
 // The MidiPlayer with the real platform: extracts a small MIDI file into the real temporary
-// directory and plays it through the real MCI sequencer.
+// directory, and into one named in Cyrillic, and plays it through the real MCI sequencer.
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "platform/PlatformCalls.h"
+#include "doubles/MciRecorder.h"
 #include "music/MidiPlayer.h"
+#include "support/WideText.h"
 
 namespace {
 
@@ -33,6 +35,7 @@ std::string smallMidiFile() {
 
 } // namespace
 
+// The real temporary folder, and one under a user name outside the ANSI code page.
 TEST(MidiPlayerWineTest, ExtractsAndPlaysARealMidiFile) {
     const std::string tune = smallMidiFile();
     const char *sourcePath = "music_wine_source.mid";
@@ -40,34 +43,46 @@ TEST(MidiPlayerWineTest, ExtractsAndPlaysARealMidiFile) {
     ASSERT_NE(write, nullptr);
     fwrite(tune.data(), 1, tune.size(), write);
     fclose(write);
-    FILE *source = fopen(sourcePath, "rb");
-    ASSERT_NE(source, nullptr);
 
-    MidiPlayer player;
-    player.setNotifyWindow(nullptr);
-    ResultCode rc =
-        player.extract("zorv2_music_test.mid", source, static_cast<int32_t>(tune.size()));
-    fclose(source);
+    wchar_t realTemporaryText[MAX_PATH];
+    ASSERT_NE(GetTempPathW(MAX_PATH, realTemporaryText), 0u);
+    const std::string realTemporary = utf8Text(realTemporaryText);
+    char current[MAX_PATH];
+    ASSERT_NE(GetCurrentDirectoryA(MAX_PATH, current), 0u);
+    const std::string cyrillic = std::string(current) + u8"\\Временные файлы Анны\\";
+    // The copy's path fills Windows' limit of 260 characters with the terminator.
+    const std::string nearTheLimit =
+        std::string(current) + "\\" + std::string(MAX_PATH - strlen(current) - 24, 'l') + "\\";
+    for (const std::string &temporary : {realTemporary, cyrillic, nearTheLimit}) {
+        PlatformOverride calls;
+        if (temporary != realTemporary) {
+            CreateDirectoryW(wideText(temporary).c_str(), nullptr);
+            FakeTempPath::install(calls, temporary);
+        }
+        FILE *source = fopen(sourcePath, "rb");
+        ASSERT_NE(source, nullptr);
+        MidiPlayer player;
+        player.setNotifyWindow(nullptr);
+        ResultCode rc =
+            player.extract("zorv2_music_test.mid", source, static_cast<int32_t>(tune.size()));
+        fclose(source);
+        ASSERT_EQ(rc, RC_SUCCESS) << temporary << std::hex << ": 0x" << rc;
+        EXPECT_EQ(utf8Text(player.tempPath), temporary + "\\zorv2_music_test.mid");
+        EXPECT_LE(wcslen(player.tempPath), static_cast<size_t>(MAX_PATH - 1));
+        EXPECT_EQ(readFileAt(player.tempPath), tune) << temporary;
+
+        rc = player.play();
+        EXPECT_EQ(rc, RC_SUCCESS) << temporary << std::hex << ": 0x" << rc;
+        // A second play is the restart: close, reopen, play from the start.
+        rc = player.play();
+        EXPECT_EQ(rc, RC_SUCCESS) << temporary << std::hex << ": 0x" << rc;
+
+        platform.mciSendStringW(L"close all", nullptr, 0, nullptr);
+        _wremove(player.tempPath);
+        free(player.tempPath);
+        if (temporary != realTemporary) {
+            RemoveDirectoryW(wideText(temporary).c_str());
+        }
+    }
     remove(sourcePath);
-    ASSERT_EQ(rc, RC_SUCCESS) << std::hex << "0x" << rc;
-
-    char directory[MAX_PATH];
-    ASSERT_NE(GetTempPathA(MAX_PATH, directory), 0u);
-    EXPECT_EQ(std::string(player.tempPath), std::string(directory) + "\\zorv2_music_test.mid");
-    FILE *copy = fopen(player.tempPath, "rb");
-    ASSERT_NE(copy, nullptr);
-    std::string copied(tune.size() + 1, '\0');
-    copied.resize(fread(&copied[0], 1, copied.size(), copy));
-    fclose(copy);
-    EXPECT_EQ(copied, tune);
-
-    rc = player.play();
-    EXPECT_EQ(rc, RC_SUCCESS) << std::hex << "0x" << rc;
-    // A second play is the restart: close, reopen, play from the start.
-    rc = player.play();
-    EXPECT_EQ(rc, RC_SUCCESS) << std::hex << "0x" << rc;
-
-    platform.mciSendStringA("close all", nullptr, 0, nullptr);
-    remove(player.tempPath);
-    free(player.tempPath);
 }

@@ -1,6 +1,8 @@
 // Recording stand-ins for the platform calls that the scene makes.
 #include "ScenePlatform.h"
 
+#include <algorithm>
+
 SceneCallRecord sceneCalls;
 
 namespace {
@@ -44,6 +46,15 @@ BOOL WINAPI fakeIsIconic(HWND) {
     return sceneCalls.minimised;
 }
 
+// Answers the configured program path, cut to the buffer as the real function does.
+DWORD WINAPI fakeGetModuleFileNameW(HMODULE, LPWSTR buffer, DWORD capacity) {
+    sceneCalls.calls.push_back("GetModuleFileNameW");
+    DWORD length = std::min<DWORD>(static_cast<DWORD>(sceneCalls.programPath.size()), capacity - 1);
+    sceneCalls.programPath.copy(buffer, length);
+    buffer[length] = L'\0';
+    return length;
+}
+
 // Answers the configured clock.
 DWORD WINAPI fakeTimeGetTime() {
     return sceneCalls.now;
@@ -61,6 +72,7 @@ ScenePlatform::ScenePlatform() {
     MciRecorder::install(calls);
     FakeTempPath::install(calls, "");
     calls.set(&PlatformCalls::timeGetTime, fakeTimeGetTime);
+    calls.set(&PlatformCalls::GetModuleFileNameW, fakeGetModuleFileNameW);
 }
 
 int firstCallIndex(const std::string &name) {

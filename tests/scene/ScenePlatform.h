@@ -36,6 +36,8 @@ struct SceneCallRecord {
     int screenHeight = 768;
     DWORD now = 0;          // what timeGetTime reports
     bool minimised = false; // what IsIconic reports
+    // What GetModuleFileNameW reports as the program's path.
+    std::wstring programPath = L".\\scene-program\\scene_tests.exe";
 
     // Requests.
     std::vector<std::string> calls; // every stand-in's name, in call order

@@ -14,6 +14,7 @@
 
 const HWND TEST_WINDOW = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7E57));
 const char *const DATA_FILE_PATH = "Varev1.WAD";
+const char *const DATA_FILE_BESIDE_PROGRAM = ".\\scene-program\\Varev1.WAD";
 const char *const TEMPORARY_DIRECTORY = ".\\scene-temp\\";
 const char *const TUNE_COPY_PATH = ".\\scene-temp\\\\Zorvd.mid";
 
@@ -48,8 +49,10 @@ void SceneStartBed::SetUp() {
     ScreenBitsPerPixel = 0;
     FakeTempPath::directory = TEMPORARY_DIRECTORY;
     _mkdir("scene-temp");
+    _mkdir("scene-program");
     std::remove(TUNE_COPY_PATH);
     std::remove(DATA_FILE_PATH);
+    std::remove(DATA_FILE_BESIDE_PROGRAM);
     mainWindow = TEST_WINDOW;
     framePacingEnabled = false;
 }
@@ -60,6 +63,7 @@ void SceneStartBed::TearDown() {
     mainWindow = nullptr;
     framePacingEnabled = true;
     std::remove(DATA_FILE_PATH);
+    std::remove(DATA_FILE_BESIDE_PROGRAM);
     std::remove(TUNE_COPY_PATH);
 }
 

@@ -33,8 +33,10 @@ class SceneStartBed : public ::testing::Test {
 
 // The main window handle the tests give the scene.
 extern const HWND TEST_WINDOW;
-// The data file's name in the working directory, and the tune's temporary directory.
+// The data file's name in the working directory and beside the program, and the tune's temporary
+// directory.
 extern const char *const DATA_FILE_PATH;
+extern const char *const DATA_FILE_BESIDE_PROGRAM;
 extern const char *const TEMPORARY_DIRECTORY;
 // The temporary copy of the tune as the player names it.
 extern const char *const TUNE_COPY_PATH;

@@ -108,6 +108,15 @@ TEST_F(StartSceneTest, WithoutATuneEntryStartsWithAnEmptyCopy) {
     EXPECT_TRUE(readFile<Bytes>(TUNE_COPY_PATH).empty());
 }
 
+// Started from another folder: the data file beside the program is the one used.
+TEST_F(StartSceneTest, WithoutADataFileInTheStartingFolderUsesTheOneBesideTheProgram) {
+    ASSERT_TRUE(writeFile(DATA_FILE_BESIDE_PROGRAM, makeDemoDataFile(32, 8, 200, 100)));
+    EXPECT_TRUE(startScene());
+    EXPECT_TRUE(sceneCalls.messageBoxes.empty());
+    EXPECT_EQ(demoTune(), readFile<Bytes>(TUNE_COPY_PATH));
+    EXPECT_EQ(41, stars[0].x);
+}
+
 enum class Fault {
     NoFile,
     BadHeader,
@@ -135,11 +144,15 @@ class StartSceneFailureTest : public SceneStartBed,
         switch (fault) {
         case Fault::NoFile:
             return;
+        // A damaged file in the starting folder is the one used, not the sound one beside the
+        // program.
         case Fault::BadHeader:
             file[6] = 'X'; // "ZORHEAX"
+            writeFile(DATA_FILE_BESIDE_PROGRAM, makeDemoDataFile(32, 8, 200, 100));
             break;
         case Fault::BadDirectory:
             file[file.size() - 8] += 1; // the trailer points one byte past "ZORDIR"
+            writeFile(DATA_FILE_BESIDE_PROGRAM, makeDemoDataFile(32, 8, 200, 100));
             break;
         case Fault::NoTemporaryFile:
             FakeTempPath::directory = ".\\no-such-directory\\";
