@@ -12,11 +12,14 @@
 #include "ScreenCapture.h"
 #include "WorkFolder.h"
 #include "datafile/DataFile.h"
+#include "support/WideText.h"
 
 namespace {
 
 constexpr DWORD WINDOW_TIMEOUT_MS = 20000;
 constexpr DWORD EXIT_TIMEOUT_MS = 10000;
+// A second start hands over and ends at once, without a window of its own.
+constexpr DWORD SECOND_START_TIMEOUT_MS = 2000;
 // How long the picture may take to move on, and for the logo to enter: on a slow drawing path
 // on a busy machine the demo may show only a few frames a second.
 constexpr DWORD MOVE_TIMEOUT_MS = 5000;
@@ -159,27 +162,28 @@ TEST_F(RunningDemo, CopiesTheTuneToTheTemporaryFolderByteForByte) {
     EXPECT_EQ(readFile<std::vector<char>>(std::string(temporary) + "Zorvd.mid"), entry);
 }
 
-// Sets TMP and TEMP for the processes this one starts, and puts the old values back after.
+// Sets TMP and TEMP (folder in UTF-8) for the processes this one starts, as a user's profile
+// does, and puts the old values back after.
 class TemporaryFolderOverride {
   public:
     explicit TemporaryFolderOverride(const std::string &folder) {
         for (int i = 0; i < 2; ++i) {
-            char value[MAX_PATH] = {};
-            had[i] = GetEnvironmentVariableA(NAMES[i], value, MAX_PATH) > 0;
+            wchar_t value[MAX_PATH] = {};
+            had[i] = GetEnvironmentVariableW(NAMES[i], value, MAX_PATH) > 0;
             old[i] = value;
-            SetEnvironmentVariableA(NAMES[i], folder.c_str());
+            SetEnvironmentVariableW(NAMES[i], wideText(folder).c_str());
         }
     }
     ~TemporaryFolderOverride() {
         for (int i = 0; i < 2; ++i) {
-            SetEnvironmentVariableA(NAMES[i], had[i] ? old[i].c_str() : nullptr);
+            SetEnvironmentVariableW(NAMES[i], had[i] ? old[i].c_str() : nullptr);
         }
     }
 
   private:
-    static constexpr const char *NAMES[2] = {"TMP", "TEMP"};
+    static constexpr const wchar_t *NAMES[2] = {L"TMP", L"TEMP"};
     bool had[2];
-    std::string old[2];
+    std::wstring old[2];
 };
 
 // Every user whose account name holds a space has a temporary folder like this one.
@@ -200,6 +204,42 @@ TEST(RunningDemoElsewhere, PlaysFromATemporaryFolderWithSpacesInItsPath) {
     std::vector<char> entry = tuneEntry();
     ASSERT_FALSE(entry.empty());
     EXPECT_EQ(readFile<std::vector<char>>(temporary + "\\Zorvd.mid"), entry);
+
+    pressKey(window, VK_ESCAPE);
+    DWORD exitCode = 0xDEAD;
+    ASSERT_TRUE(demo.waitForExit(EXIT_TIMEOUT_MS, exitCode));
+    EXPECT_EQ(exitCode, 0u);
+}
+
+// A user whose name is outside the ANSI code page starts the demo from a shortcut with another
+// starting folder, then starts it again while it runs, minimised.
+TEST(RunningDemoElsewhere, StartsForAnyUserFromAnyFolderAndOnlyOnce) {
+    std::string temporary = makeWorkFolder(u8"Пользователь Анна Temp");
+    std::string elsewhere = makeWorkFolder("Elsewhere");
+    TemporaryFolderOverride override(temporary);
+    DemoProcess demo;
+    ASSERT_TRUE(demo.start(elsewhere));
+    HWND window = demo.waitForMainWindow(WINDOW_TIMEOUT_MS);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(sceneRuns(window)) << "the scene is not running";
+    EXPECT_EQ(countWindowsTitled(demo.processId(), "Error!"), 0);
+    std::vector<char> entry = tuneEntry();
+    ASSERT_FALSE(entry.empty());
+    EXPECT_EQ(readFileAt(wideText(temporary + "\\Zorvd.mid")),
+              std::string(entry.begin(), entry.end()));
+
+    ShowWindow(window, SW_MINIMIZE);
+    DemoProcess second;
+    ASSERT_TRUE(second.start(elsewhere));
+    DWORD secondExit = 0xDEAD;
+    EXPECT_TRUE(second.waitForExit(SECOND_START_TIMEOUT_MS, secondExit))
+        << "the second start did not end within " << SECOND_START_TIMEOUT_MS << " ms";
+    EXPECT_EQ(secondExit, 0u);
+    EXPECT_EQ(countWindowsTitled(second.processId(), DEMO_WINDOW_CLASS), 0);
+    EXPECT_EQ(countWindowsTitled(second.processId(), "Error!"), 0);
+    EXPECT_FALSE(IsIconic(window)) << "the running demo was not restored";
+    EXPECT_EQ(GetForegroundWindow(), window) << "the running demo is not in front";
+    EXPECT_TRUE(sceneRuns(window)) << "the running demo stopped drawing";
 
     pressKey(window, VK_ESCAPE);
     DWORD exitCode = 0xDEAD;

@@ -60,8 +60,12 @@ TEST_P(StartupFailure, ShowsOneMessageBoxAndEndsWithExitCodeZero) {
         writeFile(folder + "\\Varev1.WAD", failure.dataFile());
     }
 
+    // A copy of the program with no data file beside it, so only the starting folder's counts.
+    std::string program = folder + "\\Zorv2Demo.exe";
+    ASSERT_TRUE(CopyFileA((folderFromEnvironment("ZORV2_DEMO_DIR") + "\\Zorv2Demo.exe").c_str(),
+                          program.c_str(), FALSE));
     DemoProcess demo;
-    ASSERT_TRUE(demo.start(folder));
+    ASSERT_TRUE(demo.startProgram(program, folder));
     HWND box = demo.waitForWindowTitled("Error!", BOX_TIMEOUT_MS);
     ASSERT_NE(box, nullptr) << "no message box captioned \"Error!\"";
     Sleep(500); // a second box, if the demo wrongly showed one, would be up by now

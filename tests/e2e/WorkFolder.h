@@ -7,5 +7,6 @@
 
 #include "support/TestFiles.h"
 
-// A new, empty folder named name under ZORV2_E2E_WORK_DIR; returns its Windows path.
+// A new, empty folder named name (UTF-8, any script) under ZORV2_E2E_WORK_DIR; returns its
+// Windows path in UTF-8.
 std::string makeWorkFolder(const std::string &name);
