@@ -225,8 +225,9 @@ TEST(RunningDemoElsewhere, StartsForAnyUserFromAnyFolderAndOnlyOnce) {
     EXPECT_EQ(countWindowsTitled(demo.processId(), "Error!"), 0);
     std::vector<char> entry = tuneEntry();
     ASSERT_FALSE(entry.empty());
-    EXPECT_EQ(readFileAt(wideText(temporary + "\\Zorvd.mid")),
-              std::string(entry.begin(), entry.end()));
+    EXPECT_TRUE(readFileAt(wideText(temporary + "\\Zorvd.mid")) ==
+                std::string(entry.begin(), entry.end()))
+        << "the tune's copy differs from the entry";
 
     ShowWindow(window, SW_MINIMIZE);
     DemoProcess second;
