@@ -66,29 +66,6 @@ TEST_F(MidiPlayerExtractTest, CopiesOnlyThePartOfTheSourceThatWasAsked) {
     EXPECT_EQ(ftell(source), static_cast<long>(PREFIX.size() + 10));
 }
 
-// The ANSI calls give '?' for the letters of these user names outside the code page.
-TEST_F(MidiPlayerExtractTest, TemporaryFolderInAnyScriptOrNearThePathLimitTakesTheCopy) {
-    // Windows' path limit is 260 characters with the terminator; the copy's own path fills it.
-    size_t padding = MAX_PATH - 1 - folder.size() - strlen("\\Zorvd.mid") - 1;
-    for (std::string name : {std::string(u8"Временные файлы Анны"), std::string(u8"Προσωρινά"),
-                             std::string(u8"临时文件"), std::string(padding, 'l')}) {
-        std::string temporary = folder + name + "\\";
-        ASSERT_TRUE(CreateDirectoryW(wideText(temporary).c_str(), nullptr)) << name;
-        FakeTempPath::install(calls, temporary);
-        ASSERT_EQ(fseek(source, static_cast<long>(PREFIX.size()), SEEK_SET), 0);
-
-        ResultCode rc = player.extract("Zorvd.mid", source, static_cast<int32_t>(TUNE.size()));
-        EXPECT_EQ(rc, RC_SUCCESS) << name << std::hex << ": 0x" << rc;
-        ASSERT_NE(player.tempPath, nullptr) << name;
-        EXPECT_EQ(utf8Text(player.tempPath), temporary + "\\Zorvd.mid");
-        EXPECT_EQ(readFileAt(player.tempPath), TUNE) << name;
-
-        _wremove(player.tempPath);
-        RemoveDirectoryW(wideText(temporary).c_str());
-    }
-    EXPECT_EQ(wcslen(player.tempPath), static_cast<size_t>(MAX_PATH - 1));
-}
-
 TEST_F(MidiPlayerExtractTest, OldCopyIsTruncatedAndRewritten) {
     ASSERT_TRUE(writeFile(copyPath, std::string(1000, 'x')));
     ASSERT_EQ(player.extract("Zorvd.mid", source, static_cast<int32_t>(TUNE.size())), RC_SUCCESS);
