@@ -10,7 +10,7 @@
 
 #include "platform/fileStream.h"
 
-// Both magics are compared without regard to the case of their letters, their NUL included.
+// Both magics match in any letter case, and each ends in its NUL.
 constexpr char HEADER_MAGIC[] = "ZORHEAD";
 constexpr char DIRECTORY_MAGIC[] = "ZORDIR";
 // The record count behind the directory's magic.
