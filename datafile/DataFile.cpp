@@ -1,6 +1,3 @@
-// DataFile: the reader of the packed data file. Opening checks the header, finds the directory
-// through the trailer and loads it; a look-up finds an entry by name, in directory order, and
-// positions the one shared stream at it.
 #include "datafile/DataFile.h"
 
 #include <new>
@@ -8,20 +5,6 @@
 #include "platform/readExactly.h"
 
 namespace {
-
-// Positions are handed to fseek as signed 32-bit values (long is 32 bits on Windows).
-constexpr uint32_t LARGEST_POSITION = 0x7FFFFFFF;
-
-constexpr char HEADER_MAGIC[] = "ZORHEAD";
-constexpr char DIRECTORY_MAGIC[] = "ZORDIR";
-constexpr long TRAILER_SIZE = 8;
-constexpr size_t COUNT_SIZE = 4;
-
-// The unsigned 32-bit little-endian number in the four bytes at bytes.
-uint32_t littleEndian32(const unsigned char *bytes) {
-    return uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16 |
-           uint32_t(bytes[3]) << 24;
-}
 
 // True when the file begins with "ZORHEAD" in any letter case and a NUL.
 bool headerIsValid(FILE *stream) {
@@ -47,7 +30,7 @@ bool readTrailer(FILE *stream, uint32_t &directoryOffset, uint64_t &fileLength) 
 
 // Reads "ZORDIR" (any letter case) and its NUL at directoryOffset, then the record count.
 bool readDirectoryHead(FILE *stream, uint32_t directoryOffset, uint32_t &count) {
-    if (directoryOffset > LARGEST_POSITION ||
+    if (directoryOffset > LARGEST_DATA_FILE_POSITION ||
         fseek(stream, static_cast<long>(directoryOffset), SEEK_SET) != 0) {
         return false;
     }
@@ -171,7 +154,7 @@ FILE *DataFile::find(const char *entryName) {
     }
     // An offset the stream cannot seek to would leave it wherever the last reader stopped, and
     // the caller would read some other entry's bytes: treat the record as absent instead.
-    if (record->offset > LARGEST_POSITION ||
+    if (record->offset > LARGEST_DATA_FILE_POSITION ||
         fseek(stream, static_cast<long>(record->offset), SEEK_SET) != 0) {
         return nullptr;
     }
@@ -181,4 +164,12 @@ FILE *DataFile::find(const char *entryName) {
 int32_t DataFile::sizeOf(const char *entryName) {
     const DataFileEntry *record = firstRecordNamed(entries, entryCount, entryName);
     return record == nullptr ? 0 : static_cast<int32_t>(record->size);
+}
+
+void DataFile::close() {
+    if (stream != nullptr) {
+        fclose(stream);
+    }
+    delete[] entries;
+    *this = DataFile();
 }

@@ -1,23 +1,13 @@
-// DataFile: reads the packed data file: finds an entry by name and hands out its one
-// shared stream positioned at the entry's first byte.
+// DataFile: reads the packed data file, laid out as DataFileLayout.h says. Opening checks the
+// header, finds the directory through the trailer and loads it; a look-up finds an entry by name,
+// in directory order, and hands out the one shared stream positioned at the entry's first byte.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
 
+#include "datafile/DataFileLayout.h"
 #include "platform/ResultCode.h"
-
-// One directory record, exactly as stored: 272 bytes, little-endian, no padding.
-#pragma pack(push, 1)
-struct DataFileEntry {
-    char name[256];
-    uint32_t offset;
-    uint32_t reserved1;
-    uint32_t size;
-    uint32_t reserved2;
-};
-#pragma pack(pop)
-static_assert(sizeof(DataFileEntry) == 272, "a directory record is 272 bytes");
 
 // The one name comparison of the data file, for its magics and entry names.
 // True when the NUL-terminated texts a and b are equal with the ASCII letters compared without
@@ -39,6 +29,9 @@ class DataFile {
     FILE *find(const char *entryName);
     // The entry's size, or 0 when no record has that name. Never moves the stream.
     int32_t sizeOf(const char *entryName);
+    // Closes the stream and frees the directory, also after a failed open; the DataFile is then
+    // as a new one. For wadtool: the demo reads from its data file until it ends.
+    void close();
 
     FILE *stream;
     fpos_t entriesPosition;

@@ -1,20 +1,8 @@
-// The BMP checks shared by the loader, the drawing and wadtool verify.
 #include "display/BmpChecks.h"
 
+#include "platform/fileStream.h"
+
 namespace {
-
-// fseek takes a long, which is 32 bits on Windows: no position beyond this can be sought there.
-constexpr int64_t LARGEST_SEEK = 0x7FFFFFFF;
-
-// The length of the stream, leaving it where it was; -1 when it cannot be measured.
-int64_t streamLength(FILE *stream) {
-    long position = std::ftell(stream);
-    if (position < 0 || std::fseek(stream, 0, SEEK_END) != 0)
-        return -1;
-    long length = std::ftell(stream);
-    std::fseek(stream, position, SEEK_SET);
-    return length;
-}
 
 // Bytes of colour table GDI reads behind the header for this kind of image.
 uint64_t colourTableBytes(const BmpInfoHeader &header) {
@@ -57,7 +45,7 @@ ResultCode checkPixelPlace(FILE *stream, int64_t start, uint32_t bfSize, uint32_
     if (bfSize <= bfOffBits)
         return RC_BITMAP_ALLOC_FAILED;
     int64_t pixelsAt = start + bfOffBits;
-    if (start < 0 || pixelsAt > LARGEST_SEEK)
+    if (start < 0 || pixelsAt > LARGEST_SEEK_POSITION)
         return RC_BAD_IMAGE_DATA;
     // The read would fail there anyway; refusing first spares a block of up to 4 GB.
     int64_t pixelBytes = bfSize - bfOffBits;

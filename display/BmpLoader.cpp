@@ -1,5 +1,3 @@
-// Surface::loadBitmap: reads one BMP from a stream into two locked blocks of movable global
-// memory, the info header with a 256-entry colour table, and the pixel data.
 #include "display/BmpLoader.h"
 
 #include <cstdint>

@@ -1,5 +1,7 @@
-// The BMP loader behind Surface::loadBitmap: the sizes of the pieces of a BMP it reads, checked
-// against Windows' own. The checks themselves are in BmpChecks, free of Windows.
+// The BMP loader behind Surface::loadBitmap: reads one BMP from a stream into two locked blocks
+// of movable global memory, the info header with a 256-entry colour table, and the pixel data.
+// Here, the sizes of the pieces it reads, checked against Windows' own; the checks themselves
+// are in BmpChecks, free of Windows.
 #pragma once
 
 #include <windows.h>

@@ -1,5 +1,3 @@
-// The Display: its process-wide values, the DirectDraw object, the windowed and full-screen
-// set-ups, showing the back buffer, recovery of lost surfaces and the tear-down.
 #include "display/Display.h"
 
 #include <initializer_list>

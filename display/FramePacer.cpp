@@ -1,5 +1,3 @@
-// Frame pacing for platforms whose vertical-blank wait does not wait, and the precise wait
-// until a point of the performance counter that it needs.
 #include "display/FramePacer.h"
 
 #include <windows.h>

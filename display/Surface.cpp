@@ -1,5 +1,3 @@
-// Surface: creation of the DirectDraw surface, colour key, colour fill, GDI text through the
-// surface's device context, the clipped per-frame blit, and drawing and restoring the image.
 #include "display/Surface.h"
 
 #include <cstring>

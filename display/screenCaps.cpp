@@ -1,4 +1,3 @@
-// Reading the screen's device capabilities through one screen device context.
 #include "display/screenCaps.h"
 
 #include "platform/PlatformCalls.h"

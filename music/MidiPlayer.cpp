@@ -1,6 +1,3 @@
-// MidiPlayer: copies the tune, byte for byte, to a file in the temporary directory, and plays
-// it through MCI command strings: closes whatever MCI has open, opens the copy and plays it
-// from the start, asking MCI to tell the notify window when it ends.
 #include "music/MidiPlayer.h"
 
 #include <cstdlib>

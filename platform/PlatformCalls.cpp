@@ -1,4 +1,3 @@
-// The real Windows functions behind the PlatformCalls table.
 #include "platform/PlatformCalls.h"
 
 const PlatformCalls realPlatformCalls = {

@@ -1,4 +1,3 @@
-// Reading a fixed number of bytes from a file stream, for the data file and the BMP loader.
 #include "platform/readExactly.h"
 
 #include <cstring>

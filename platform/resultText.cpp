@@ -1,4 +1,3 @@
-// The message of every ResultCode that has one. Exact equality only: no ranges, no masks.
 #include "platform/resultText.h"
 
 namespace {

@@ -3,5 +3,6 @@
 
 #include "platform/ResultCode.h"
 
-// Returns the constant message of code; "Undefined Error!" for any code without one.
+// Returns the constant message of code; "Undefined Error!" for any code without one. A code is
+// matched by exact equality only: no ranges, no masks.
 const char *resultText(ResultCode code);

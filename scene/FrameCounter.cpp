@@ -1,5 +1,3 @@
-// The frame-rate counter: counts frames, recomputes the rate about once a second from the
-// millisecond clock, and writes "Frame Rate = NN" through a surface's device context.
 #include "scene/FrameCounter.h"
 
 #include "platform/PlatformCalls.h"

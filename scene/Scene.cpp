@@ -1,7 +1,3 @@
-// The demo's process-wide state with its start values, and the helpers the scene's operations
-// share: the screen's size, where the window is centred, centring it, and the report of a failure.
-// The animated values are start values of the process, not of startScene, so display toggles
-// never reset them.
 #include "scene/Scene.h"
 
 #include "platform/PlatformCalls.h"
@@ -16,6 +12,8 @@ Surface *starSprite = nullptr;
 Surface *logoSprite = nullptr;
 FrameCounter frameCounter = {};
 int fullScreenNext = 0;
+// The animated values start with the process, not with startScene, so display toggles never
+// reset them.
 int32_t ballX[BALL_COUNT] = {BALL_START_X[0], BALL_START_X[1], BALL_START_X[2]};
 int32_t ballY[BALL_COUNT] = {BALL_START_Y[0], BALL_START_Y[1], BALL_START_Y[2]};
 int32_t ballDX[BALL_COUNT] = {BALL_START_DX[0], BALL_START_DX[1], BALL_START_DX[2]};

@@ -1,10 +1,14 @@
-// Building a display anew: releases the current Display, sets up one of the asked mode, centres
-// the window after a windowed set-up, and reloads the sprites onto surfaces of the new DirectDraw
-// object. The Alt+Enter toggle and the rebuild after a change of the desktop's mode share it.
+// Building a display anew, and the three occasions for it. The one build releases the current
+// Display, sets up one of the asked mode, centres the window after a windowed set-up, and reloads
+// the sprites onto surfaces of the new DirectDraw object. It serves the Alt+Enter toggle (which
+// also builds the first display), the rebuild after the desktop's mode changed under the windowed
+// display (another resolution or depth), and the centring of a window that was minimised while
+// that happened, once it is restored.
 #include <initializer_list>
 
 #include "datafile/DataFile.h"
 #include "display/Display.h"
+#include "display/screenCaps.h"
 #include "platform/PlatformCalls.h"
 #include "scene/Scene.h"
 
@@ -81,6 +85,19 @@ bool sceneHasStarted() {
     return currentDisplay && ballSprite && starSprite && logoSprite;
 }
 
+// True when the current display is a complete windowed one. A full-screen display sets the mode
+// itself, and the mode comes back when it is released.
+bool windowedDisplayInUse() {
+    return currentDisplay && !currentDisplay->fullScreen && currentDisplay->backBuffer;
+}
+
+// True when the desktop's size or depth is no longer the one the windowed display was built for.
+bool desktopModeChanged() {
+    SIZE screen = screenSize();
+    return screen.cx != windowedScreenSize.cx || screen.cy != windowedScreenSize.cy ||
+           desktopBitsPerPixel() != ScreenBitsPerPixel;
+}
+
 } // namespace
 
 void rebuildDisplay(DisplayKind kind) {
@@ -100,4 +117,21 @@ void rebuildDisplay(DisplayKind kind) {
         reloadSprite(logoSprite, "logo.bmp");
     }
     buildingDisplay = false;
+}
+
+void toggleDisplayMode() {
+    rebuildDisplay(fullScreenNext == 1 ? DISPLAY_FULL_SCREEN : DISPLAY_WINDOWED);
+}
+
+void rebuildWindowedDisplay() {
+    if (windowedDisplayInUse() && desktopModeChanged()) {
+        rebuildDisplay(DISPLAY_WINDOWED_AGAIN);
+    }
+}
+
+void centreRestoredWindow() {
+    if (centreWhenRestored) {
+        centreWhenRestored = false;
+        centreMainWindow(PLACE_ONLY);
+    }
 }

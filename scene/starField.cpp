@@ -1,5 +1,3 @@
-// The star field: its pseudo-random generator, a linear congruential sequence modulo 2^32, and
-// the scattering of the sixty stars, two successive draws per star, x first.
 #include "scene/starField.h"
 
 #include "scene/Scene.h"

@@ -186,10 +186,17 @@ TEST_F(DataFileTest, OffsetBeyondASignedSeekIsTreatedAsAbsent) {
     EXPECT_EQ(ftell(dataFile.stream), 8L);
 }
 
+// A new DataFile and one closed after an open alike: no stream, no directory, nothing found.
 TEST_F(DataFileTest, ClosedDataFileFindsNothing) {
-    DataFile closed;
-    EXPECT_EQ(closed.stream, nullptr);
-    EXPECT_EQ(closed.entries, nullptr);
-    EXPECT_EQ(closed.find("ball.bmp"), nullptr);
-    EXPECT_EQ(closed.sizeOf("ball.bmp"), 0);
+    DataFile neverOpened;
+    ASSERT_EQ(open(twoEntryImage()), RC_SUCCESS);
+    dataFile.close();
+    for (DataFile *closed : {&neverOpened, &dataFile}) {
+        EXPECT_EQ(closed->stream, nullptr);
+        EXPECT_EQ(closed->entries, nullptr);
+        for (const char *name : {"ball.bmp", "one"}) {
+            EXPECT_EQ(closed->find(name), nullptr) << name;
+            EXPECT_EQ(closed->sizeOf(name), 0) << name;
+        }
+    }
 }

@@ -11,7 +11,7 @@
 #include "support/DataFileImage.h"
 
 // Writes an image to a file named after the running test, opens it with a DataFile, and closes
-// and removes it afterwards (the DataFile itself never closes its stream).
+// and removes it afterwards.
 class DataFileTest : public ::testing::Test {
   protected:
     DataFile dataFile;
@@ -29,11 +29,7 @@ class DataFileTest : public ::testing::Test {
     void TearDown() override { reset(); }
     // Closes what the last open left behind and starts again with a closed DataFile.
     void reset() {
-        if (dataFile.stream != nullptr) {
-            fclose(dataFile.stream);
-        }
-        delete[] dataFile.entries;
-        dataFile = DataFile();
+        dataFile.close();
         remove(path.c_str());
     }
     void write(const DataFileImage &image) { ASSERT_TRUE(writeFile(path, image.bytes)); }

@@ -1,4 +1,3 @@
-// The shared fixture of the Display and Surface tests.
 #include "DisplayTestBed.h"
 
 std::string hex(HRESULT result) {

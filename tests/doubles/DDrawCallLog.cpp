@@ -1,4 +1,3 @@
-// Recording and failing of the calls made on the DirectDraw test doubles.
 #include "DDrawCallLog.h"
 
 DDrawCall platformCall(const char *method) {

@@ -1,4 +1,3 @@
-// The fake DirectDrawCreate and the set of DirectDraw test doubles it hands out.
 #include "FakeDDraw.h"
 
 #include "display/Display.h"

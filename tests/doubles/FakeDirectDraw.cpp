@@ -1,4 +1,3 @@
-// The recording DirectDraw object test double, with its IDirectDraw and IDirectDraw2 faces.
 #include "FakeDirectDraw.h"
 
 // One face

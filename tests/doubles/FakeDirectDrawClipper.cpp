@@ -1,4 +1,3 @@
-// The recording IDirectDrawClipper test double.
 #include "FakeDirectDrawClipper.h"
 
 FakeDirectDrawClipper::FakeDirectDrawClipper(DDrawCallLog &log, std::string name)

@@ -1,4 +1,3 @@
-// The recording IDirectDrawSurface test double.
 #include "FakeDirectDrawSurface.h"
 
 #include <cstdint>

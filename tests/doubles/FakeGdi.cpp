@@ -1,4 +1,3 @@
-// The recording stand-ins of the GDI drawing calls.
 #include "FakeGdi.h"
 
 #include <string>

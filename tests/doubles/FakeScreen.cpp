@@ -1,4 +1,3 @@
-// The recording stand-ins of the screen and window calls.
 #include "FakeScreen.h"
 
 FakeScreen *FakeScreen::current = nullptr;

@@ -1,4 +1,3 @@
-// Starting the real demo, finding its windows and waiting for its end.
 #include "DemoProcess.h"
 
 #include <cstdlib>

@@ -1,5 +1,3 @@
-// The screen's display mode as the end-to-end tests see it, and where the demo's window belongs
-// in it.
 #include "DisplayMode.h"
 
 namespace {

@@ -1,5 +1,3 @@
-// Reads the frame-rate text by drawing every candidate text the same way and keeping the one
-// whose white pixels all show white on the screen (sprites never cover the text).
 #include "FrameRateReader.h"
 
 #include <cstdio>

@@ -1,4 +1,6 @@
-// FrameRateReader: reads the number of the "Frame Rate = NN" text off a screen capture.
+// FrameRateReader: reads the number of the "Frame Rate = NN" text off a screen capture, by
+// drawing every candidate text the same way and keeping the one whose white pixels all show white
+// on the screen (sprites never cover the text).
 #pragma once
 
 #include "ScreenCapture.h"

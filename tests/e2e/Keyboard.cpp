@@ -1,4 +1,3 @@
-// Key presses through SendInput, so they travel the same road as a user's keys.
 #include "Keyboard.h"
 
 #include <vector>

@@ -1,4 +1,5 @@
-// Keyboard: presses keys on the demo's window through the system's input queue, as a user would.
+// Keyboard: presses keys on the demo's window through the system's input queue (SendInput), so
+// they travel the same road as a user's keys.
 #pragma once
 
 #include <windows.h>

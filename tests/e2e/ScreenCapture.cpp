@@ -1,4 +1,3 @@
-// Reading the screen and drawing reference text through GDI into 32-bit DIB sections.
 #include "ScreenCapture.h"
 
 #include <cstring>

@@ -1,4 +1,3 @@
-// Fresh folders and whole-file reads and writes for the end-to-end tests.
 #include "WorkFolder.h"
 
 #include <windows.h>

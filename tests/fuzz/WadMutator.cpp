@@ -1,4 +1,3 @@
-// The structure-aware mutations of the data-file fuzzers.
 #include "WadMutator.h"
 
 #include <cstring>

@@ -67,10 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (opened == RC_SUCCESS) {
         readEntries(dataFile);
     }
-    if (dataFile.stream) {
-        std::fclose(dataFile.stream);
-    }
-    delete[] dataFile.entries;
+    dataFile.close();
 
     std::vector<std::string> problems;
     bool verified = verifyDataFile(path, problems);

@@ -130,10 +130,7 @@ void releaseInput(DataFile &dataFile, Surface (&sprites)[3]) {
         }
         sprite.loadBitmap(nullptr);
     }
-    if (dataFile.stream) {
-        std::fclose(dataFile.stream);
-    }
-    delete[] dataFile.entries;
+    dataFile.close();
 }
 
 // Runs one mutant through the demo's path; false when a result was not documented.

@@ -1,4 +1,3 @@
-// The demo's data file for the scene tests.
 #include "SceneDataFile.h"
 
 Bytes demoTune() {

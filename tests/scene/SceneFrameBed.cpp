@@ -1,4 +1,3 @@
-// A scene wired to recording DirectDraw doubles, for drawing frames in tests.
 #include "SceneFrameBed.h"
 
 #include "SceneStateReset.h"

@@ -1,4 +1,3 @@
-// Recording stand-ins for the platform calls that the scene makes.
 #include "ScenePlatform.h"
 
 #include <algorithm>

@@ -1,4 +1,3 @@
-// Sets up and tears down the surroundings of the scene's start-up and toggle in tests.
 #include "SceneStartBed.h"
 
 #include <cstdio>

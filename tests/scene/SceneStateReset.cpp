@@ -1,4 +1,3 @@
-// Resets the scene's process-wide state between tests.
 #include "SceneStateReset.h"
 
 #include <algorithm>

@@ -1,4 +1,3 @@
-// MidiFile: standard MIDI file encoding without running status, so every event stands alone.
 #include "MidiFile.h"
 
 #include <algorithm>

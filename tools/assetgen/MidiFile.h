@@ -1,4 +1,5 @@
-// MidiFile: builds the bytes of a standard MIDI file (format 1) from timed events.
+// MidiFile: builds the bytes of a standard MIDI file (format 1) from timed events, without
+// running status, so every event stands alone.
 #pragma once
 
 #include "ByteAppend.h"

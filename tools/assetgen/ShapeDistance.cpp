@@ -1,4 +1,3 @@
-// ShapeDistance: exact signed distances to polygons and rings.
 #include "ShapeDistance.h"
 
 #include <algorithm>

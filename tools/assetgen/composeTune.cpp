@@ -1,6 +1,3 @@
-// composeTune: the score of "Zorvd". Three sections of eight bars: a theme (A), a brighter
-// answer over the relative major (B), and the theme again with a cadence that comes home to
-// A minor (A'). The last bar resolves, and the first bar of the theme follows seamlessly.
 #include "composeTune.h"
 #include "noteNames.h"
 

@@ -1,5 +1,7 @@
 // composeTune: "Zorvd", the demo's looping tune: 24 bars in A minor at 120 beats a minute,
-// 48 seconds, with lead, bass, pad, arpeggio and drums.
+// 48 seconds, with lead, bass, pad, arpeggio and drums. Three sections of eight bars: a theme (A),
+// a brighter answer over the relative major (B), and the theme again with a cadence that comes
+// home to A minor (A'). The last bar resolves, and the first bar of the theme follows seamlessly.
 #pragma once
 
 #include "MidiFile.h"

@@ -1,4 +1,3 @@
-// encodeBmp: writes the classic Windows 3 form of an 8-bit BMP, the form the demo's loader reads.
 #include "encodeBmp.h"
 
 std::uint32_t bmpRowStride(int width) {

@@ -1,4 +1,5 @@
-// encodeBmp: turns an IndexedImage into the bytes of an uncompressed 8-bit BMP file.
+// encodeBmp: turns an IndexedImage into the bytes of an uncompressed 8-bit BMP file, in the
+// classic Windows 3 form that the demo's loader reads.
 #pragma once
 
 #include "ByteAppend.h"

@@ -1,6 +1,3 @@
-// logoLettering: hand-made geometric glyphs of bold strokes 15 pixels wide. Each glyph is drawn
-// from its own left edge; the word is centred in the logo. Parts of a glyph overlap where they
-// join, so that the bevel sees one solid stroke and no seam.
 #include "logoLettering.h"
 #include "ShapeDistance.h"
 

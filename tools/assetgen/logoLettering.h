@@ -1,4 +1,7 @@
-// logoLettering: the word "Zorv2" as a signed distance field, in the logo's pixel coordinates.
+// logoLettering: the word "Zorv2" as a signed distance field, in the logo's pixel coordinates,
+// from hand-made geometric glyphs of bold strokes 15 pixels wide, each drawn from its own left
+// edge, the word centred in the logo. Parts of a glyph overlap where they join, so that the bevel
+// sees one solid stroke and no seam.
 #pragma once
 
 #include "Vector.h"

@@ -1,4 +1,3 @@
-// noteNames: note names with sharps or flats and one octave digit; C4 is middle C, key 60.
 #include "noteNames.h"
 
 #include <sstream>

@@ -1,4 +1,5 @@
-// noteNames: reads tunes written the way a musician jots them down, e.g. "E5:2 A4 G#4:4 R:2".
+// noteNames: reads tunes written the way a musician jots them down, e.g. "E5:2 A4 G#4:4 R:2":
+// note names with sharps or flats and one octave digit; C4 is middle C, key 60.
 #pragma once
 
 #include <string>

@@ -1,5 +1,3 @@
-// quantizeCanvas: median-cut colour reduction with a reserved transparent entry.
-// Everything is integer arithmetic after rounding, so the result is the same on every run.
 #include "quantizeCanvas.h"
 
 #include <algorithm>

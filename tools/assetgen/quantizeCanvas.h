@@ -1,4 +1,6 @@
-// quantizeCanvas: reduces a full-colour Canvas to an 8-bit image with its own colour table.
+// quantizeCanvas: reduces a full-colour Canvas to an 8-bit image with its own colour table, by
+// median cut with a reserved transparent entry. Everything is integer arithmetic after rounding,
+// so the result is the same on every run.
 #pragma once
 
 #include "Canvas.h"

@@ -1,4 +1,3 @@
-// writeFile: one binary write through a standard file stream.
 #include "writeFile.h"
 
 #include <fstream>

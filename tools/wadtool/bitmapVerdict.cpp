@@ -1,19 +1,12 @@
-// wadtool verify's look at a BMP entry: the checks the demo's loader makes, in its order, then
-// the ones that decide whether the demo can make a surface for it and draw it.
 #include "bitmapVerdict.h"
 
 #include <cstring>
 
+#include "datafile/DataFileLayout.h"
 #include "display/BmpChecks.h"
 #include "platform/resultText.h"
 
 namespace {
-
-// The unsigned 32-bit little-endian number in the four bytes at bytes.
-uint32_t littleEndian32(const unsigned char *bytes) {
-    return uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16 |
-           uint32_t(bytes[3]) << 24;
-}
 
 std::string willNotLoad(ResultCode code, const std::string &why) {
     return std::string("the demo will not load it (\"") + resultText(code) + "\"): " + why;

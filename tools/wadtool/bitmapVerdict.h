@@ -1,4 +1,5 @@
-// Whether the demo will load and draw the BMP entry that a stream stands at.
+// wadtool verify's look at a BMP entry: the checks the demo's loader makes, in its order, then
+// the ones that decide whether the demo can make a surface for it and draw it.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,3 @@
-// Opening, closing and measuring data files for the wadtool commands.
 #include "dataFileAccess.h"
 
 #include <cstring>
@@ -11,24 +10,8 @@ bool openDataFile(DataFile &dataFile, const std::string &path, std::string &erro
         return true;
     }
     error = resultText(rc);
-    closeDataFile(dataFile);
+    dataFile.close();
     return false;
-}
-
-void closeDataFile(DataFile &dataFile) {
-    if (dataFile.stream != nullptr) {
-        fclose(dataFile.stream);
-    }
-    delete[] dataFile.entries;
-    dataFile = DataFile();
-}
-
-uint64_t fileLength(FILE *stream) {
-    long position = ftell(stream);
-    fseek(stream, 0, SEEK_END);
-    long length = ftell(stream);
-    fseek(stream, position, SEEK_SET);
-    return length < 0 ? 0 : static_cast<uint64_t>(length);
 }
 
 std::string recordName(const DataFileEntry &record) {

@@ -1,19 +1,13 @@
 // Helpers the wadtool commands share for reading a data file through the demo's own reader.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "datafile/DataFile.h"
 
-// Opens path with dataFile; on failure fills error with the reader's own message for it.
+// Opens path with dataFile; on failure fills error with the reader's own message for it and
+// closes dataFile again.
 bool openDataFile(DataFile &dataFile, const std::string &path, std::string &error);
-
-// Closes the stream and frees the directory that the reader keeps for good.
-void closeDataFile(DataFile &dataFile);
-
-// The length of the open file, leaving the stream where it was.
-uint64_t fileLength(FILE *stream);
 
 // The record's name: the bytes up to its NUL, or all 256 when it has none.
 std::string recordName(const DataFileEntry &record);

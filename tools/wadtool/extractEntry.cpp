@@ -40,16 +40,16 @@ bool extractEntry(const std::string &path, const std::string &name, const std::s
     }
     // sizeOf cannot tell an empty entry from a missing one; find can.
     uint32_t size = static_cast<uint32_t>(dataFile.sizeOf(name.c_str()));
-    uint64_t length = fileLength(dataFile.stream);
+    int64_t length = streamLength(dataFile.stream);
     FILE *stream = dataFile.find(name.c_str());
     bool copied = false;
     if (stream == nullptr) {
         error = path + ": no entry named " + name;
-    } else if (static_cast<uint64_t>(ftell(stream)) + size > length) {
+    } else if (int64_t{ftell(stream)} + size > length) {
         error = path + ": entry " + name + " runs past the end of the file";
     } else {
         copied = copyOut(stream, size, outPath, error);
     }
-    closeDataFile(dataFile);
+    dataFile.close();
     return copied;
 }

@@ -14,6 +14,6 @@ bool listDataFile(const std::string &path, std::ostream &out, std::string &error
         const DataFileEntry &record = dataFile.entries[i];
         out << recordName(record) << '\t' << record.offset << '\t' << record.size << '\n';
     }
-    closeDataFile(dataFile);
+    dataFile.close();
     return true;
 }

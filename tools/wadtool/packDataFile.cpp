@@ -17,8 +17,6 @@ namespace {
 
 typedef std::vector<unsigned char> Bytes;
 
-// The reader seeks with signed 32-bit positions and hands out signed 32-bit sizes.
-constexpr uint64_t POSITION_LIMIT = 0x80000000u;
 constexpr size_t NAME_FIELD_SIZE = sizeof(DataFileEntry::name);
 
 // Appends a little-endian 32-bit word.
@@ -149,7 +147,7 @@ bool packDataFile(const std::string &outPath, const std::vector<PackInput> &inpu
         return false;
     }
     Bytes image;
-    appendText(image, "ZORHEAD");
+    appendText(image, HEADER_MAGIC);
     std::vector<uint32_t> offsets;
     std::vector<uint32_t> sizes;
     for (const PackInput &input : inputs) {
@@ -157,7 +155,7 @@ bool packDataFile(const std::string &outPath, const std::vector<PackInput> &inpu
         if (!readWholeFile(input.path, content, error)) {
             return false;
         }
-        if (image.size() + content.size() >= POSITION_LIMIT) {
+        if (image.size() + content.size() > LARGEST_DATA_FILE_POSITION) {
             error = input.path + ": data file would reach 2 GiB";
             return false;
         }
@@ -166,14 +164,14 @@ bool packDataFile(const std::string &outPath, const std::vector<PackInput> &inpu
         image.insert(image.end(), content.begin(), content.end());
     }
     uint32_t directoryOffset = static_cast<uint32_t>(image.size());
-    appendText(image, "ZORDIR");
+    appendText(image, DIRECTORY_MAGIC);
     appendWord(image, static_cast<uint32_t>(inputs.size()));
     for (size_t i = 0; i < inputs.size(); ++i) {
         appendRecord(image, inputs[i].name, offsets[i], sizes[i]);
     }
     appendWord(image, directoryOffset);
     appendWord(image, 0);
-    if (image.size() >= POSITION_LIMIT) {
+    if (image.size() > LARGEST_DATA_FILE_POSITION) {
         error = outPath + ": data file would reach 2 GiB";
         return false;
     }

@@ -7,22 +7,21 @@
 
 namespace {
 
-constexpr uint64_t POSITION_LIMIT = 0x80000000u;
-
 // "record 3 (ball.bmp)", for messages.
 std::string describeRecord(const DataFile &dataFile, uint32_t index) {
     return "record " + std::to_string(index) + " (" + recordName(dataFile.entries[index]) + ")";
 }
 
 // Adds a problem for each record whose name lacks its NUL or whose data lies outside the file.
-void checkRecords(const DataFile &dataFile, uint64_t length, std::vector<std::string> &problems) {
+void checkRecords(const DataFile &dataFile, int64_t length, std::vector<std::string> &problems) {
     for (uint32_t i = 0; i < dataFile.entryCount; ++i) {
         const DataFileEntry &record = dataFile.entries[i];
         if (!recordNameIsTerminated(record)) {
             problems.push_back(describeRecord(dataFile, i) + ": name has no NUL in its field");
         }
-        uint64_t end = uint64_t(record.offset) + record.size;
-        if (record.offset >= POSITION_LIMIT || record.size >= POSITION_LIMIT) {
+        int64_t end = int64_t{record.offset} + record.size;
+        if (record.offset > LARGEST_DATA_FILE_POSITION ||
+            record.size > LARGEST_DATA_FILE_POSITION) {
             problems.push_back(describeRecord(dataFile, i) + ": offset or size beyond 2 GiB");
         } else if (end > length) {
             problems.push_back(describeRecord(dataFile, i) +
@@ -56,11 +55,11 @@ bool namesBitmap(const DataFileEntry &record) {
 }
 
 // Says for each BMP entry inside the file whether the demo will load and draw it.
-void checkBitmaps(DataFile &dataFile, uint64_t length, std::vector<std::string> &problems,
+void checkBitmaps(DataFile &dataFile, int64_t length, std::vector<std::string> &problems,
                   std::vector<std::string> *verdicts) {
     for (uint32_t i = 0; i < dataFile.entryCount; ++i) {
         const DataFileEntry &record = dataFile.entries[i];
-        if (!namesBitmap(record) || uint64_t(record.offset) + record.size > length ||
+        if (!namesBitmap(record) || int64_t{record.offset} + record.size > length ||
             fseek(dataFile.stream, static_cast<long>(record.offset), SEEK_SET) != 0) {
             continue;
         }
@@ -86,9 +85,10 @@ bool verifyDataFile(const std::string &path, std::vector<std::string> &problems,
         return false;
     }
     size_t before = problems.size();
-    checkRecords(dataFile, fileLength(dataFile.stream), problems);
+    int64_t length = streamLength(dataFile.stream);
+    checkRecords(dataFile, length, problems);
     checkDuplicates(dataFile, problems);
-    checkBitmaps(dataFile, fileLength(dataFile.stream), problems, bitmapVerdicts);
-    closeDataFile(dataFile);
+    checkBitmaps(dataFile, length, problems, bitmapVerdicts);
+    dataFile.close();
     return problems.size() == before;
 }

@@ -1,0 +1,10 @@
+#include "platform/fileStream.h"
+
+int64_t streamLength(FILE *stream) {
+    long position = std::ftell(stream);
+    if (position < 0 || std::fseek(stream, 0, SEEK_END) != 0)
+        return -1;
+    long length = std::ftell(stream);
+    std::fseek(stream, position, SEEK_SET);
+    return length;
+}
