@@ -20,7 +20,16 @@ add_library(zorv2_core STATIC ${ZORV2_CORE_SOURCES})
 target_include_directories(zorv2_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(zorv2_core PUBLIC ddraw dxguid winmm gdi32 user32 kernel32)
 
+# Every program that draws through DirectDraw declares it where it is defined: cmake/wine-run
+# gives the programs in the prefix's list, written below, Wine's 2D path (docs/wine.md).
+function(zorv2_draws_on_wine_2d_path)
+    foreach(target ${ARGN})
+        set_property(GLOBAL APPEND PROPERTY ZORV2_WINE_2D_PATH "$<TARGET_FILE_NAME:${target}>")
+    endforeach()
+endfunction()
+
 add_executable(Zorv2Demo WIN32 app/WinMain.cpp resources/Zorv2Demo.rc)
+zorv2_draws_on_wine_2d_path(Zorv2Demo)
 target_link_libraries(Zorv2Demo PRIVATE zorv2_core)
 set_target_properties(Zorv2Demo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/demo)
 
@@ -69,3 +78,7 @@ add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE
 set(ZORV2_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/cmake/wine-run ${ZORV2_WINEPREFIX})
 add_subdirectory(tests)
+
+get_property(ZORV2_DRAWING_PROGRAMS GLOBAL PROPERTY ZORV2_WINE_2D_PATH)
+list(JOIN ZORV2_DRAWING_PROGRAMS " " ZORV2_DRAWING_PROGRAMS)
+file(GENERATE OUTPUT ${ZORV2_WINEPREFIX}.2d-path CONTENT "${ZORV2_DRAWING_PROGRAMS}\n")

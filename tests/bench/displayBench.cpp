@@ -1,7 +1,7 @@
 // Display benchmark: builds a real windowed Display on a real window, loads a sprite, and times
 // frames of fill + 64 blits + text + present, with frame pacing on and then off; paced, it also
-// gives the spread of the intervals between presents.
-// Usage: display_bench [frames] [paced|unpaced]   (default 300 frames, both)
+// gives the spread of the intervals between presents, and writes them in order to FILE if given.
+// Usage: display_bench [frames] [paced|unpaced] [FILE]   (default 300 frames, both)
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -65,11 +65,13 @@ void pumpMessages() {
     }
 }
 
-// Frames per second, and the intervals between presents in milliseconds, sorted.
+// Frames per second, and the intervals between presents in milliseconds, in the order they came
+// until sorted.
 struct Timing {
     double framesPerSecond = 0;
     std::vector<double> intervals;
 
+    // Of the intervals once sorted.
     double percentile(double fraction) const {
         if (intervals.empty())
             return 0;
@@ -107,8 +109,17 @@ Timing timeFrames(Display &display, Surface &sprite, int frames) {
     QueryPerformanceCounter(&end);
     timing.framesPerSecond =
         frames * double(frequency.QuadPart) / double(end.QuadPart - start.QuadPart);
-    std::sort(timing.intervals.begin(), timing.intervals.end());
     return timing;
+}
+
+// Writes the intervals one a line, in milliseconds, for scripts/bench's plot.
+bool writeIntervals(const std::vector<double> &intervals, const char *path) {
+    FILE *file = std::fopen(path, "w");
+    if (file == nullptr)
+        return false;
+    for (double interval : intervals)
+        std::fprintf(file, "%.3f\n", interval);
+    return std::fclose(file) == 0;
 }
 
 } // namespace
@@ -116,10 +127,11 @@ Timing timeFrames(Display &display, Surface &sprite, int frames) {
 int main(int argc, char **argv) {
     int frames = argc > 1 ? std::atoi(argv[1]) : 300;
     const char *only = argc > 2 ? argv[2] : "";
+    const char *intervalsPath = argc > 3 ? argv[3] : nullptr;
     bool paced = std::strcmp(only, "unpaced") != 0;
     bool unpaced = std::strcmp(only, "paced") != 0;
     if (frames < 2 || (!paced && !unpaced)) {
-        std::printf("usage: display_bench [frames] [paced|unpaced]\n");
+        std::printf("usage: display_bench [frames] [paced|unpaced] [FILE]\n");
         return 2;
     }
     HWND window = makeWindow();
@@ -148,6 +160,11 @@ int main(int argc, char **argv) {
     if (paced) {
         framePacingEnabled = true;
         Timing timing = timeFrames(display, sprite, frames);
+        if (intervalsPath != nullptr && !writeIntervals(timing.intervals, intervalsPath)) {
+            std::printf("could not write %s\n", intervalsPath);
+            return 1;
+        }
+        std::sort(timing.intervals.begin(), timing.intervals.end());
         std::printf("pacing on:  %.1f frames per second; interval p50 %.2f p99 %.2f max %.2f ms\n",
                     timing.framesPerSecond, timing.percentile(0.5), timing.percentile(0.99),
                     timing.intervals.back());

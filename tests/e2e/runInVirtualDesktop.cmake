@@ -3,7 +3,7 @@
 # from the program's XML report instead.
 file(REMOVE ${REPORT})
 execute_process(
-    COMMAND ${WINE_RUN} ${PREFIX} explorer /desktop=Zorv2E2E,1024x768
+    COMMAND ${WINE_RUN} --desktop ${PREFIX}
             ${PROGRAM} --gtest_filter=${FILTER} --gtest_output=xml:Z:${REPORT}
     RESULT_VARIABLE result)
 if(NOT EXISTS ${REPORT})
