@@ -2,8 +2,9 @@
 
 int64_t streamLength(FILE *stream) {
     long position = std::ftell(stream);
-    if (position < 0 || std::fseek(stream, 0, SEEK_END) != 0)
+    if (position < 0 || std::fseek(stream, 0, SEEK_END) != 0) {
         return -1;
+    }
     long length = std::ftell(stream);
     std::fseek(stream, position, SEEK_SET);
     return length;

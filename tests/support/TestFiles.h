@@ -11,11 +11,10 @@
 // The bytes of a file the tests build or read.
 using Bytes = std::vector<uint8_t>;
 
-// The whole content of the file at path as a Container of bytes (a string by default); empty
-// when the file cannot be opened.
-template <class Container = std::string> Container readFile(const std::string &path) {
+// The whole content of the opened file, which it closes, as a Container of bytes (a string by
+// default); empty when file is null, a file that could not be opened.
+template <class Container = std::string> Container readAndClose(FILE *file) {
     Container content;
-    FILE *file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
         return content;
     }
@@ -26,6 +25,11 @@ template <class Container = std::string> Container readFile(const std::string &p
     }
     std::fclose(file);
     return content;
+}
+
+// The whole content of the file at path; empty when the file cannot be opened.
+template <class Container = std::string> Container readFile(const std::string &path) {
+    return readAndClose<Container>(std::fopen(path.c_str(), "rb"));
 }
 
 // Writes content to the file at path, replacing it; false when it cannot.

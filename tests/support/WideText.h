@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include "support/TestFiles.h"
+
 inline std::wstring wideText(const std::string &utf8) {
     std::wstring wide(utf8.size(), L'\0');
     wide.resize(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
@@ -23,16 +25,5 @@ inline std::string utf8Text(const std::wstring &wide) {
 
 // The whole content of the file at path; empty when it cannot be opened.
 inline std::string readFileAt(const std::wstring &path) {
-    std::string content;
-    FILE *file = _wfopen(path.c_str(), L"rb");
-    if (file == nullptr) {
-        return content;
-    }
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof(buffer), file)) > 0) {
-        content.append(buffer, got);
-    }
-    fclose(file);
-    return content;
+    return readAndClose(_wfopen(path.c_str(), L"rb"));
 }
