@@ -150,7 +150,7 @@ std::vector<char> tuneEntry() {
     if (fread(entry.data(), 1, entry.size(), stream) != entry.size()) {
         entry.clear();
     }
-    fclose(stream);
+    wad.close();
     return entry;
 }
 

@@ -32,8 +32,8 @@ void releaseScene() {
             delete sprite;
         }
     }
-    if (dataFile != nullptr && dataFile->stream != nullptr) {
-        std::fclose(dataFile->stream);
+    if (dataFile != nullptr) {
+        dataFile->close();
     }
     delete dataFile;
     delete midiPlayer;

@@ -88,8 +88,7 @@ TEST_F(PackTest, ReaderReadsEveryEntryBackByteForByte) {
             ASSERT_EQ(fread(&read[0], 1, size, stream), size_t(size));
             EXPECT_TRUE(read == sets[set][i]) << "set " << set << ", entry " << i;
         }
-        fclose(dataFile.stream);
-        delete[] dataFile.entries;
+        dataFile.close();
     }
 }
 
