@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <new>
 
+#include "display/pictureRect.h"
 #include "display/screenCaps.h"
 #include "platform/PlatformCalls.h"
 
@@ -37,15 +38,17 @@ bool newDisplaySurfaces(Surface *&primary, Surface *&backBuffer) {
     return primary && backBuffer;
 }
 
-// Copies the whole back buffer to where the window's client area is on the screen.
+// Copies the whole back buffer to where the window's client area is on the screen, scaled to
+// fit it by whole numbers (or shrunk, in a window smaller than the picture) and centred.
 HRESULT copyToWindow(HWND window, IDirectDrawSurface *primary, IDirectDrawSurface *backBuffer) {
     RECT client = {0, 0, 0, 0};
     platform.GetClientRect(window, &client);
+    RECT picture = pictureRect(client, ScreenWidth, ScreenHeight);
     POINT origin = {0, 0};
     platform.ClientToScreen(window, &origin);
-    platform.OffsetRect(&client, origin.x, origin.y);
+    platform.OffsetRect(&picture, origin.x, origin.y);
     // The clipper on the primary surface keeps the copy inside the window's visible region.
-    return primary->Blt(&client, backBuffer, nullptr, DDBLT_WAIT, nullptr);
+    return primary->Blt(&picture, backBuffer, nullptr, DDBLT_WAIT, nullptr);
 }
 
 // Restores a wrapped surface that IsLost reports lost; returns what Restore answered, DD_OK
