@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "platform/readExactly.h"
+#include "platform/fileStream.h"
 
 namespace {
 

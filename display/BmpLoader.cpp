@@ -5,7 +5,7 @@
 
 #include "display/Surface.h"
 #include "platform/PlatformCalls.h"
-#include "platform/readExactly.h"
+#include "platform/fileStream.h"
 
 namespace {
 

@@ -21,6 +21,7 @@ struct Case {
     // What the start did, in call order: C CreateMutexW, F FindWindowA, S Sleep(50),
     // R ShowWindow(SW_RESTORE), T SetForegroundWindow, G RegisterClassA.
     const char *expectedCalls;
+    bool mutexRefused = false; // CreateMutexW answers null, as for a name another user holds
 };
 
 const Case *current;
@@ -30,7 +31,7 @@ std::wstring mutexName;
 HANDLE WINAPI fakeCreateMutexW(LPSECURITY_ATTRIBUTES, BOOL initialOwner, LPCWSTR name) {
     calls += initialOwner ? "c" : "C";
     mutexName = name;
-    return reinterpret_cast<HANDLE>(0x77);
+    return current->mutexRefused ? nullptr : reinterpret_cast<HANDLE>(0x77);
 }
 DWORD WINAPI fakeGetLastError() {
     return current->lastError;
@@ -68,6 +69,7 @@ TEST(SecondStart, ActivatesTheRunningDemoAndEndsWithZeroOrStartsAsTheFirst) {
         {"no window within the bound", ERROR_ALREADY_EXISTS, 0, FALSE,
          "CFSFSFSFSFSFSFSFSFSFSFSFSFSFSFSFSFSFSFSF"},
         {"first demo", ERROR_SUCCESS, 1, FALSE, "CG"},
+        {"no name can be made: starts all the same", ERROR_ACCESS_DENIED, 1, FALSE, "CG", true},
     };
     for (const Case &c : cases) {
         PlatformOverride table;

@@ -32,11 +32,13 @@ class SurfaceOps : public DisplayTestBed {
         ASSERT_EQ(RC_SUCCESS, sprite.loadBitmap(stream));
     }
 
-    // A loaded, created sprite on a fake DirectDraw object, with the calls so far forgotten.
+    // A loaded, created sprite on a fake DirectDraw object, with the calls so far forgotten. Called
+    // through ASSERT_NO_FATAL_FAILURE, so a failure here ends the test instead of leaving it a
+    // null surface.
     void makeSprite(Surface &sprite, int32_t width = 32, int32_t height = 16) {
         if (!directDraw)
             fake.installAsDirectDraw();
-        load(sprite, width, height);
+        ASSERT_NO_FATAL_FAILURE(load(sprite, width, height));
         ASSERT_EQ(RC_SUCCESS, sprite.create(MEMORY_SYSTEM));
         fake.log.clear();
     }
@@ -171,7 +173,7 @@ TEST_F(SurfaceOps, CreateRefusesNegativeAndHugeSidesWithoutACall) {
 
 TEST_F(SurfaceOps, ColorKeyIsASourceBlitKeyOfOneValue) {
     Surface sprite;
-    makeSprite(sprite);
+    ASSERT_NO_FATAL_FAILURE(makeSprite(sprite));
     EXPECT_EQ(DD_OK, sprite.setColorKey(0x00ABCDEF));
     const DDrawCall key = fake.log.callsOf("SetColorKey")[0];
     EXPECT_EQ(DWORD(DDCKEY_SRCBLT), key.flags);
@@ -183,7 +185,7 @@ TEST_F(SurfaceOps, ColorKeyIsASourceBlitKeyOfOneValue) {
 
 TEST_F(SurfaceOps, FillBlitsTheColourOntoTheWholeSurface) {
     Surface sprite;
-    makeSprite(sprite);
+    ASSERT_NO_FATAL_FAILURE(makeSprite(sprite));
     EXPECT_EQ(DD_OK, sprite.fill(0x00123456));
     const DDrawCall blt = fake.log.callsOf("Blt")[0];
     EXPECT_FALSE(blt.hasRect);
@@ -199,7 +201,7 @@ TEST_F(SurfaceOps, FillBlitsTheColourOntoTheWholeSurface) {
 
 TEST_F(SurfaceOps, DrawImageCopiesTheWholeImageThroughGdi) {
     Surface sprite;
-    makeSprite(sprite, 5, 3);
+    ASSERT_NO_FATAL_FAILURE(makeSprite(sprite, 5, 3));
     FakeDirectDrawSurface &target = *fake.find(sprite.surface);
     sprite.drawImage(2, 4);
     EXPECT_EQ((Sequence{"surface1.Restore", "surface1.GetDC", "platform.StretchDIBits",
@@ -225,7 +227,7 @@ TEST_F(SurfaceOps, DrawImageCopiesTheWholeImageThroughGdi) {
 
 TEST_F(SurfaceOps, DrawImageGivesUpWithoutADeviceContext) {
     Surface sprite;
-    makeSprite(sprite);
+    ASSERT_NO_FATAL_FAILURE(makeSprite(sprite));
     fake.failCall("GetDC", 1, DDERR_GENERIC);
     sprite.drawImage(0, 0);
     EXPECT_EQ((Sequence{"surface1.Restore", "surface1.GetDC"}), callSequence(fake.log));
@@ -245,7 +247,7 @@ TEST_F(SurfaceOps, DrawImageWithoutAnImageOrSurfaceDoesNothing) {
     streams.push_back(stream);
     ASSERT_EQ(RC_BAD_IMAGE_DATA, failedLoad.loadBitmap(stream));
     Surface noSurface;
-    load(noSurface, 4, 2);
+    ASSERT_NO_FATAL_FAILURE(load(noSurface, 4, 2));
     fake.log.clear();
 
     neverLoaded.drawImage(0, 0);
@@ -256,7 +258,7 @@ TEST_F(SurfaceOps, DrawImageWithoutAnImageOrSurfaceDoesNothing) {
 
 TEST_F(SurfaceOps, DrawImageRefusesRowsThatDoNotFitThePixelBlock) {
     Surface sprite;
-    makeSprite(sprite, 4, 2);
+    ASSERT_NO_FATAL_FAILURE(makeSprite(sprite, 4, 2));
     sprite.imageInfo->bmiHeader.biHeight = 1000; // GDI would read far past the 8-byte block
     sprite.drawImage(0, 0);
     EXPECT_EQ(0, fake.log.count("StretchDIBits"));
@@ -264,7 +266,7 @@ TEST_F(SurfaceOps, DrawImageRefusesRowsThatDoNotFitThePixelBlock) {
 
 TEST_F(SurfaceOps, RestoreImageRedrawsTheImageAtTheOrigin) {
     Surface sprite;
-    makeSprite(sprite, 4, 2);
+    ASSERT_NO_FATAL_FAILURE(makeSprite(sprite, 4, 2));
     sprite.restoreImage();
     EXPECT_EQ((Sequence{"surface1.Restore", "surface1.GetDC", "platform.StretchDIBits",
                         "surface1.ReleaseDC"}),
@@ -290,7 +292,7 @@ TEST_F(SurfaceOps, RestoreImageWithoutAnImageOnlyRestores) {
 
 TEST_F(SurfaceOps, TextGoesThroughTheHeldDeviceContextWithATransparentBackground) {
     Surface back;
-    makeSprite(back);
+    ASSERT_NO_FATAL_FAILURE(makeSprite(back));
     FakeDirectDrawSurface &target = *fake.find(back.surface);
     EXPECT_EQ(DD_OK, back.getDC());
     EXPECT_EQ(target.dc, back.dc);
@@ -313,7 +315,7 @@ TEST_F(SurfaceOps, TextGoesThroughTheHeldDeviceContextWithATransparentBackground
 
 TEST_F(SurfaceOps, EmptyTextIsWrittenWithLengthZero) {
     Surface back;
-    makeSprite(back);
+    ASSERT_NO_FATAL_FAILURE(makeSprite(back));
     back.getDC();
     back.drawText(0, 0, "", 0);
     back.releaseDC();
@@ -328,7 +330,7 @@ TEST_F(SurfaceOps, OperationsWithoutASurfaceOrDeviceContextDoNothing) {
     empty.drawText(0, 0, "x", 0);
     EXPECT_EQ(DDERR_INVALIDOBJECT, empty.releaseDC());
     Surface noDC;
-    makeSprite(noDC);
+    ASSERT_NO_FATAL_FAILURE(makeSprite(noDC));
     noDC.drawText(0, 0, "x", 0);
     EXPECT_EQ(DDERR_INVALIDOBJECT, noDC.releaseDC());
     EXPECT_TRUE(fake.log.calls.empty());
@@ -336,7 +338,7 @@ TEST_F(SurfaceOps, OperationsWithoutASurfaceOrDeviceContextDoNothing) {
 
 TEST_F(SurfaceOps, FailedGetDCLeavesNoDeviceContextToDrawOn) {
     Surface back;
-    makeSprite(back);
+    ASSERT_NO_FATAL_FAILURE(makeSprite(back));
     fake.failCall("GetDC", 1, DDERR_SURFACELOST);
     HRESULT result = back.getDC();
     EXPECT_EQ(DDERR_SURFACELOST, result) << hex(result);
@@ -346,7 +348,7 @@ TEST_F(SurfaceOps, FailedGetDCLeavesNoDeviceContextToDrawOn) {
 
 TEST_F(SurfaceOps, TextAfterReleaseDCIsNotDrawn) {
     Surface back;
-    makeSprite(back);
+    ASSERT_NO_FATAL_FAILURE(makeSprite(back));
     back.getDC();
     back.releaseDC();
     back.drawText(0, 0, "late", 0);
