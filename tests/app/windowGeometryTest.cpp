@@ -1,7 +1,9 @@
-// The main window's geometry: centred on any screen, and pinned to 640 x 480.
+// The main window's geometry: centred on any screen, scaled by the desktop's whole-number scale
+// that fits, and pinned to its size.
 #include <gtest/gtest.h>
 
 #include "app/mainWindow.h"
+#include "scene/windowSizeFor.h"
 
 namespace {
 
@@ -20,6 +22,22 @@ TEST(centredWindowPosition, HalvesTheScreenTowardZeroWithoutClamping) {
         POINT position = centredWindowPosition(c.screenWidth, c.screenHeight);
         EXPECT_EQ(position.x, c.expectedX) << c.screenWidth << "x" << c.screenHeight;
         EXPECT_EQ(position.y, c.expectedY) << c.screenWidth << "x" << c.screenHeight;
+    }
+}
+
+TEST(windowScaleFor, WholeNumberOfTheDpiThatFitsTheScreen) {
+    struct Case {
+        LONG screenWidth, screenHeight;
+        int dpi, expected;
+    };
+    const Case cases[] = {
+        {1920, 1080, 96, 1},  {1920, 1080, 191, 1}, {1920, 1080, 192, 2}, {1920, 1080, 288, 2},
+        {3840, 2160, 288, 3}, {1024, 768, 192, 1},  {1280, 959, 192, 1},  {1280, 960, 192, 2},
+        {1920, 1080, 0, 1},   {1920, 1080, -96, 1}, {2560, 1440, 480, 3}, {600, 400, 192, 1},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(c.expected, windowScaleFor({c.screenWidth, c.screenHeight}, c.dpi))
+            << c.screenWidth << "x" << c.screenHeight << " at " << c.dpi;
     }
 }
 
