@@ -26,18 +26,12 @@ TEST(centredWindowPosition, HalvesTheScreenTowardZeroWithoutClamping) {
 }
 
 TEST(windowScaleFor, WholeNumberOfTheDpiThatFitsTheScreen) {
-    struct Case {
-        LONG screenWidth, screenHeight;
-        int dpi, expected;
-    };
-    const Case cases[] = {
-        {1920, 1080, 96, 1},  {1920, 1080, 191, 1}, {1920, 1080, 192, 2}, {1920, 1080, 288, 2},
-        {3840, 2160, 288, 3}, {1024, 768, 192, 1},  {1280, 959, 192, 1},  {1280, 960, 192, 2},
-        {1920, 1080, 0, 1},   {1920, 1080, -96, 1}, {2560, 1440, 480, 3}, {600, 400, 192, 1},
-    };
-    for (const Case &c : cases) {
-        EXPECT_EQ(c.expected, windowScaleFor({c.screenWidth, c.screenHeight}, c.dpi))
-            << c.screenWidth << "x" << c.screenHeight << " at " << c.dpi;
+    // screen width, height, dpi, scale
+    const int cases[][4] = {{1920, 1080, 191, 1}, {1920, 1080, 192, 2}, {1920, 1080, 288, 2},
+                            {3840, 2160, 288, 3}, {1280, 959, 192, 1},  {1280, 960, 192, 2},
+                            {1920, 1080, 0, 1},   {2560, 1440, 480, 3}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(c[3], windowScaleFor({c[0], c[1]}, c[2])) << c[0] << "x" << c[1] << " " << c[2];
     }
 }
 
