@@ -43,7 +43,6 @@ TEST(Startup, OpensTheCentredBorderlessWindowAndEndsOnEscape) {
     EXPECT_EQ(exitCode, 0u);
 }
 
-// ctest's e2e_scaled_desktop: a prefix at 192 DPI on a screen of 1600 x 1200.
 TEST(Startup, OnAScaledDesktopTheWindowIsTwiceAsLargeAndEachPixelABlock) {
     if (!std::getenv("ZORV2_E2E_SCALED_DESKTOP")) {
         GTEST_SKIP() << "needs a prefix at 192 DPI; ctest's e2e_scaled_desktop runs this";
@@ -79,12 +78,7 @@ TEST(Startup, OnAScaledDesktopTheWindowIsTwiceAsLargeAndEachPixelABlock) {
     EXPECT_EQ(mixed, 0) << "pixels unlike the rest of their 2 x 2 block";
     EXPECT_GE(rate, 59) << "Frame Rate text not found or too slow";
     EXPECT_LE(rate, 60);
-    EXPECT_TRUE(pictureMoves(rect));
-
-    pressKey(window, VK_ESCAPE);
-    DWORD exitCode = 0xDEAD;
-    ASSERT_TRUE(demo.waitForExit(EXIT_TIMEOUT_MS, exitCode)) << "the demo did not end on Escape";
-    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(pictureMoves(rect)); // the demo ends with the test (DemoProcess)
 }
 
 } // namespace
