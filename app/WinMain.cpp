@@ -6,6 +6,7 @@
 #include "platform/PlatformCalls.h"
 #include "resources/resourceIds.h"
 #include "scene/Scene.h"
+#include "scene/windowSizeFor.h"
 
 namespace {
 
@@ -25,13 +26,15 @@ bool registerMainWindowClass(HINSTANCE instance) {
     return platform.RegisterClassA(&windowClass) != 0;
 }
 
-// Creates the hidden popup window centred on the screen and stores it in mainWindow.
+// Creates the hidden popup window, sized for the desktop's scale and centred on the screen, and
+// stores it in mainWindow.
 bool createMainWindow(HINSTANCE instance) {
     SIZE screen = screenSize();
-    POINT position = centredWindowPosition(screen.cx, screen.cy);
+    mainWindowSize = windowSizeFor(screen);
+    POINT position = centredWindowPosition(screen.cx, screen.cy, mainWindowSize);
     mainWindow = platform.CreateWindowExA(0, MAIN_WINDOW_TITLE, MAIN_WINDOW_TITLE, WS_POPUP,
-                                          position.x, position.y, SCREEN_WIDTH, SCREEN_HEIGHT,
-                                          nullptr, nullptr, instance, nullptr);
+                                          position.x, position.y, mainWindowSize.cx,
+                                          mainWindowSize.cy, nullptr, nullptr, instance, nullptr);
     return mainWindow != nullptr;
 }
 

@@ -11,6 +11,6 @@ constexpr const char *MAIN_WINDOW_TITLE = "Zorv2 Demo. Try ALT+ENTER :)";
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Pins the window to the screen size: writes four of the five points and leaves ptReserved
-// alone.
+// Pins the window to the size it was given (mainWindowSize): writes four of the five points and
+// leaves ptReserved alone.
 void fillMinMaxInfo(HWND window, MINMAXINFO *info);

@@ -9,11 +9,14 @@
 #include "scene/Scene.h"
 
 void fillMinMaxInfo(HWND, MINMAXINFO *info) {
-    info->ptMaxSize = {SCREEN_WIDTH, SCREEN_HEIGHT};
+    // The size the window was given, which is the picture's on a desktop at 100 % scale; the
+    // message already comes during CreateWindowExA, after WinMain has set it.
+    const POINT size = {mainWindowSize.cx, mainWindowSize.cy};
+    info->ptMaxSize = size;
     // A fixed point, not the centred position: where a maximised window would go.
     info->ptMaxPosition = {SCREEN_WIDTH / 2, SCREEN_HEIGHT / 2};
-    info->ptMinTrackSize = {SCREEN_WIDTH, SCREEN_HEIGHT};
-    info->ptMaxTrackSize = {SCREEN_WIDTH, SCREEN_HEIGHT};
+    info->ptMinTrackSize = size;
+    info->ptMaxTrackSize = size;
 }
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

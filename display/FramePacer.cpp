@@ -9,7 +9,6 @@ bool framePacingEnabled = true;
 
 namespace {
 
-constexpr int DEFAULT_REFRESH_HZ = 60;
 // NOTE: Windows 10 1803 and later; older MinGW headers lack the name.
 constexpr DWORD CREATE_WAITABLE_TIMER_HIGH_RESOLUTION_FLAG = 0x00000002;
 // The last stretch is spun on the counter. The high-resolution timer wakes within a fraction
@@ -18,13 +17,16 @@ constexpr DWORD CREATE_WAITABLE_TIMER_HIGH_RESOLUTION_FLAG = 0x00000002;
 constexpr int64_t TIMER_SPIN_MICROSECONDS = 200;
 constexpr int64_t SLEEP_SPIN_MICROSECONDS = 2000;
 
+// A wait shorter than this share of a refresh period did not wait for a blank: it returned at
+// once, or at a blank too close to tell from no wait at all.
+constexpr int64_t SHORTEST_WAIT_PARTS = 10;
+
 // The refresh rate of the screen, or the default when the driver does not know it.
 int screenRefreshRate() {
     const int cap = VREFRESH;
     int hz = 0;
     readScreenCaps(&cap, &hz, 1);
-    // NOTE: Windows and Wine report 0 or 1 for "the hardware's default"; assume 60 Hz then.
-    return hz > 1 ? hz : DEFAULT_REFRESH_HZ;
+    return knownRefreshRate(hz);
 }
 
 // The process's one pacing timer: high-resolution where the platform has it, else null once
@@ -57,23 +59,41 @@ void sleepMicroseconds(HANDLE timer, int64_t microseconds) {
 
 } // namespace
 
-int64_t nextDueTime(int64_t now, int64_t lastDue, int64_t waitTook, int64_t period) {
-    if (period <= 0 || lastDue <= 0 || now < lastDue || waitTook >= period / 2)
-        return now;
-    int64_t due = lastDue + period;
-    // A frame late by less than a period is shown at once and the next one catches up; later
-    // than that, catching up would rush several frames out, so the grid moves instead.
-    return now - due < period ? due : now;
+int knownRefreshRate(int hz) {
+    // NOTE: Windows and Wine report 0 or 1 for "the hardware's default"; assume 60 Hz then.
+    return hz >= LOWEST_KNOWN_REFRESH_HZ && hz <= HIGHEST_KNOWN_REFRESH_HZ ? hz
+                                                                           : DEFAULT_REFRESH_HZ;
 }
 
-FramePacer::FramePacer() : ticksPerSecond(0), period(0), lastFrame(0), waitStarted(0) {}
+int blanksPerFrame(int hz) {
+    return (hz + HIGHEST_FRAME_RATE - 1) / HIGHEST_FRAME_RATE;
+}
+
+int64_t nextDueTime(int64_t now, int64_t lastDue, int64_t waitTook, int64_t refreshPeriod,
+                    int64_t framePeriod) {
+    if (refreshPeriod <= 0 || framePeriod <= 0 || lastDue <= 0 || now < lastDue)
+        return now;
+    int64_t due = lastDue + framePeriod;
+    // A wait that returned at the frame's own blank: the platform paces. A long wait that ended
+    // well before the frame was due is no blank but a thread that lost the processor meanwhile.
+    if (waitTook >= refreshPeriod / SHORTEST_WAIT_PARTS && now >= due - refreshPeriod / 2)
+        return now;
+    // A frame late by less than a frame period is shown at once and the next one catches up;
+    // later than that, catching up would rush several frames out, so the grid moves instead.
+    return now - due < framePeriod ? due : now;
+}
+
+FramePacer::FramePacer()
+    : ticksPerSecond(0), period(0), framePeriod(0), lastFrame(0), waitStarted(0) {}
 
 void FramePacer::measure() {
     LARGE_INTEGER frequency;
     if (!platform.QueryPerformanceFrequency(&frequency) || frequency.QuadPart <= 0)
         return;
     ticksPerSecond = frequency.QuadPart;
-    period = ticksPerSecond / screenRefreshRate();
+    int hz = screenRefreshRate();
+    period = ticksPerSecond / hz;
+    framePeriod = ticksPerSecond * blanksPerFrame(hz) / hz;
 }
 
 void FramePacer::beforeVerticalBlankWait() {
@@ -81,6 +101,13 @@ void FramePacer::beforeVerticalBlankWait() {
         return;
     if (period == 0)
         measure();
+    // A frame shown for several blanks sleeps through all but its last: the wait then returns
+    // at the frame's own blank, half a refresh period after the sleep, and never at an earlier one.
+    if (framePeriod > period && lastFrame > 0) {
+        int64_t wakeAt = lastFrame + framePeriod - period / 2;
+        if (pacingClockNow() < wakeAt)
+            waitUntilTick(wakeAt, ticksPerSecond);
+    }
     waitStarted = pacingClockNow();
 }
 
@@ -88,7 +115,7 @@ void FramePacer::afterVerticalBlankWait() {
     if (!framePacingEnabled || period == 0)
         return;
     int64_t now = pacingClockNow();
-    int64_t due = nextDueTime(now, lastFrame, now - waitStarted, period);
+    int64_t due = nextDueTime(now, lastFrame, now - waitStarted, period, framePeriod);
     if (due > now)
         waitUntilTick(due, ticksPerSecond);
     lastFrame = due;

@@ -2,6 +2,7 @@
 
 #include "platform/PlatformCalls.h"
 #include "platform/resultText.h"
+#include "scene/windowSizeFor.h"
 
 HWND mainWindow = nullptr;
 Display *currentDisplay = nullptr;
@@ -22,21 +23,23 @@ int32_t logoX = LOGO_START_X;
 Star stars[STAR_COUNT] = {};
 SIZE windowedScreenSize = {0, 0};
 bool centreWhenRestored = false;
+SIZE mainWindowSize = {SCREEN_WIDTH, SCREEN_HEIGHT};
 
 SIZE screenSize() {
     return {platform.GetSystemMetrics(SM_CXSCREEN), platform.GetSystemMetrics(SM_CYSCREEN)};
 }
 
-POINT centredWindowPosition(int screenWidth, int screenHeight) {
+POINT centredWindowPosition(int screenWidth, int screenHeight, SIZE window) {
     // Signed halves that round toward zero; nothing clamps a screen smaller than the window.
-    return {screenWidth / 2 - SCREEN_WIDTH / 2, screenHeight / 2 - SCREEN_HEIGHT / 2};
+    return {screenWidth / 2 - window.cx / 2, screenHeight / 2 - window.cy / 2};
 }
 
 SIZE centreMainWindow(UINT flags) {
     SIZE screen = screenSize();
-    POINT position = centredWindowPosition(screen.cx, screen.cy);
-    platform.SetWindowPos(mainWindow, HWND_TOP, position.x, position.y, SCREEN_WIDTH, SCREEN_HEIGHT,
-                          flags);
+    mainWindowSize = windowSizeFor(screen);
+    POINT position = centredWindowPosition(screen.cx, screen.cy, mainWindowSize);
+    platform.SetWindowPos(mainWindow, HWND_TOP, position.x, position.y, mainWindowSize.cx,
+                          mainWindowSize.cy, flags);
     return screen;
 }
 

@@ -19,7 +19,8 @@ struct Star {
     int32_t y;
 };
 
-// The screen the scene is drawn for, and the size of the window that shows it.
+// The screen the scene is drawn for, and the size of the window that shows it on a desktop at
+// 100 % scale.
 constexpr int32_t SCREEN_WIDTH = 640;
 constexpr int32_t SCREEN_HEIGHT = 480;
 
@@ -58,6 +59,9 @@ extern SIZE windowedScreenSize;
 // True when the windowed display was built while the window was minimised: the window is centred
 // once it is restored.
 extern bool centreWhenRestored;
+// The size the main window was last given: the screen's picture times the desktop's scale. The
+// window is held to it.
+extern SIZE mainWindowSize;
 
 // The display a rebuild sets up.
 enum DisplayKind {
@@ -90,12 +94,14 @@ void renderFrame();
 
 // The size of the screen as it is now, in pixels.
 SIZE screenSize();
-// Where a screen-sized window is centred on a screen of the given size; halves round toward zero.
-POINT centredWindowPosition(int screenWidth, int screenHeight);
+// Where a window of the given size (the screen's picture unless told) is centred on a screen of the
+// given size; halves round toward zero.
+POINT centredWindowPosition(int screenWidth, int screenHeight,
+                            SIZE window = {SCREEN_WIDTH, SCREEN_HEIGHT});
 // SetWindowPos flags for a move the user did not ask for: it takes no focus from the user.
 constexpr UINT PLACE_ONLY = SWP_NOZORDER | SWP_NOACTIVATE;
-// Moves the screen-sized window to the middle of the screen with the given SetWindowPos flags;
-// returns the screen's size.
+// Gives the main window its size for the screen as it is now (mainWindowSize) and moves it to the
+// middle of the screen with the given SetWindowPos flags; returns the screen's size.
 SIZE centreMainWindow(UINT flags);
 // Shows a failure to the user, the one report the demo makes: one "Error!" message box, owned
 // by the main window, with the text of code.

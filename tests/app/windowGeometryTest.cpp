@@ -1,7 +1,9 @@
-// The main window's geometry: centred on any screen, and pinned to 640 x 480.
+// The main window's geometry: centred on any screen, scaled by the desktop's whole-number scale
+// that fits, and pinned to its size.
 #include <gtest/gtest.h>
 
 #include "app/mainWindow.h"
+#include "scene/windowSizeFor.h"
 
 namespace {
 
@@ -20,6 +22,15 @@ TEST(centredWindowPosition, HalvesTheScreenTowardZeroWithoutClamping) {
         POINT position = centredWindowPosition(c.screenWidth, c.screenHeight);
         EXPECT_EQ(position.x, c.expectedX) << c.screenWidth << "x" << c.screenHeight;
         EXPECT_EQ(position.y, c.expectedY) << c.screenWidth << "x" << c.screenHeight;
+    }
+}
+
+TEST(windowScaleFor, WholeNumberOfTheDpiThatFitsTheScreen) {
+    // screen width, height, dpi, scale
+    const int cases[][4] = {{1920, 1080, 191, 1}, {1920, 1080, 192, 2}, {1920, 1080, 288, 2},
+                            {3840, 2160, 288, 3}, {1280, 959, 192, 1},  {1920, 1080, 0, 1}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(c[3], windowScaleFor({c[0], c[1]}, c[2])) << c[0] << "x" << c[1] << " " << c[2];
     }
 }
 

@@ -1,11 +1,14 @@
 // The frame pacer's decision and its waits, on an injected clock: it keeps the frames on a grid
-// of due times one refresh period apart, only when the vertical-blank wait did not wait.
+// of due times one frame period apart, only when the vertical-blank wait did not wait.
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "display/FramePacer.h"
 #include "doubles/DDrawCallLog.h"
 #include "doubles/FakeScreen.h"
 #include "doubles/PlatformOverride.h"
+#include "scene/FrameCounter.h"
 
 namespace {
 
@@ -21,15 +24,16 @@ TEST(NextDueTime, KeepsTheGridUnlessThePlatformPacesOrTheFrameIsAPeriodBehind) {
         {11999, 10000, 0, 1000, 11000},   //
         {12000, 10000, 0, 1000, 12000},   // a whole period late: the grid starts afresh
         {15000, 10000, 0, 1000, 15000},   // a slow frame
-        {10100, 10000, 500, 1000, 10100}, // the wait took half a period: the platform paces
-        {10100, 10000, 499, 1000, 11000}, // it did not
+        {10950, 10000, 100, 1000, 10950}, // the wait ended at the frame's blank: it paces
+        {10100, 10000, 500, 1000, 11000}, // no blank so early: the thread was held up
+        {10100, 10000, 499, 1000, 11000}, //
         {10100, 0, 0, 1000, 10100},       // the first frame
         {10100, 10000, 0, 0, 10100},      // no period known
         {9995, 10000, 0, 1000, 9995},     // a clock that went backwards
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(::testing::Message() << "now " << c.now << ", wait " << c.waitTook);
-        EXPECT_EQ(c.expected, nextDueTime(c.now, c.lastDue, c.waitTook, c.period));
+        EXPECT_EQ(c.expected, nextDueTime(c.now, c.lastDue, c.waitTook, c.period, c.period));
     }
 }
 
@@ -122,8 +126,8 @@ TEST_F(FramePacing, MeasuresThePeriodFromTheScreensRefreshRate) {
     EXPECT_EQ(1, log.count("ReleaseDC"));
 }
 
-TEST_F(FramePacing, RefreshOfOneOrZeroMeansSixtyHertz) {
-    for (int reported : {0, 1}) {
+TEST_F(FramePacing, RefreshOfOneOrZeroOrOverAThousandMeansSixtyHertz) {
+    for (int reported : {0, 1, 1001}) {
         screen.refreshRate = reported;
         FramePacer fresh;
         fresh.beforeVerticalBlankWait();
@@ -181,6 +185,50 @@ TEST_F(FramePacing, SwitchedOffItReadsNoClock) {
     frame();
     EXPECT_EQ(0, fakeClock.reads);
     EXPECT_TRUE(log.calls.empty());
+}
+
+DWORD WINAPI fakeTimeGetTime() {
+    return static_cast<DWORD>(fakeClock.now / 1000);
+}
+
+// A display that reports hz, runs at blankRate and whose wait returns at its next blank (at once
+// when blankRate is 0, as under Wine); ten simulated seconds of frames whose work is 0.3 ms, 80 %
+// of their time, or steps between the two: each is shown on its own blank, `blanks` after the last.
+TEST_F(FramePacing, EveryFrameIsShownForItsOwnBlanksAtEveryRefreshRate) {
+    calls.set(&PlatformCalls::timeGetTime, fakeTimeGetTime);
+    const struct {
+        int hz;
+        double blankRate;
+        int blanks;
+    } cases[] = {{60, 60.3, 1},   {60, 59.94, 1},  {75, 75.4, 1},   {85, 85.4, 1},
+                 {100, 100.5, 2}, {120, 120.6, 2}, {144, 144.7, 2}, {165, 165.8, 2},
+                 {240, 241.2, 3}, {360, 361.8, 5}, {60, 0, 1},      {144, 0, 2}};
+    for (const auto &c : cases) {
+        const double rate = c.blankRate ? c.blankRate : c.hz, blank = 1e6 / rate;
+        for (int64_t steps : {0, 6, 7}) { // of six from the shortest work: 7 takes each in turn
+            SCOPED_TRACE(::testing::Message() << rate << " Hz, work steps " << steps);
+            screen.refreshRate = c.hz;
+            FramePacer fresh;
+            FrameCounter counter = {};
+            int64_t lastShown = 0;
+            for (int64_t k = 0, end = fakeClock.now + 10000000; fakeClock.now < end; ++k) {
+                fakeClock.now += 300 + int64_t(c.blanks * blank * 0.8 - 300) * (steps % 7) / 6;
+                steps += steps >= 7 ? 1 : 0;
+                counter.tick();
+                fresh.beforeVerticalBlankWait();
+                if (c.blankRate)
+                    fakeClock.now =
+                        int64_t(std::ceil((std::floor(fakeClock.now / blank) + 1) * blank));
+                fresh.afterVerticalBlankWait();
+                ASSERT_TRUE(!c.blankRate || std::fmod(fakeClock.now, blank) < blank / 10) << k;
+                if (lastShown) {
+                    ASSERT_NEAR(c.blanks * blank, fakeClock.now - lastShown, blank / 10) << k;
+                }
+                lastShown = fakeClock.now;
+            }
+            EXPECT_NEAR(int(rate / c.blanks), counter.rate, 1) << "the read-out truncates";
+        }
+    }
 }
 
 } // namespace
