@@ -162,6 +162,30 @@ TEST_F(RunningDemo, CopiesTheTuneToTheTemporaryFolderByteForByte) {
     EXPECT_EQ(readFile<std::vector<char>>(std::string(temporary) + "Zorvd.mid"), entry);
 }
 
+// Sets TMP and TEMP (folder in UTF-8) for the processes this one starts, as a user's profile
+// does, and puts the old values back after.
+class TemporaryFolderOverride {
+  public:
+    explicit TemporaryFolderOverride(const std::string &folder) {
+        for (int i = 0; i < 2; ++i) {
+            wchar_t value[MAX_PATH] = {};
+            had[i] = GetEnvironmentVariableW(NAMES[i], value, MAX_PATH) > 0;
+            old[i] = value;
+            SetEnvironmentVariableW(NAMES[i], wideText(folder).c_str());
+        }
+    }
+    ~TemporaryFolderOverride() {
+        for (int i = 0; i < 2; ++i) {
+            SetEnvironmentVariableW(NAMES[i], had[i] ? old[i].c_str() : nullptr);
+        }
+    }
+
+  private:
+    static constexpr const wchar_t *NAMES[2] = {L"TMP", L"TEMP"};
+    bool had[2];
+    std::wstring old[2];
+};
+
 // A user whose name is outside the ANSI code page and holds spaces starts the demo from a
 // shortcut with another starting folder, then starts it again while it runs, minimised.
 TEST(RunningDemoElsewhere, StartsForAnyUserFromAnyFolderAndOnlyOnce) {

@@ -32,18 +32,3 @@ std::string makeWorkFolder(const std::string &name) {
     emptyFolder(wideText(folder));
     return folder;
 }
-
-TemporaryFolderOverride::TemporaryFolderOverride(const std::string &folder) {
-    for (int i = 0; i < 2; ++i) {
-        wchar_t value[MAX_PATH] = {};
-        had[i] = GetEnvironmentVariableW(NAMES[i], value, MAX_PATH) > 0;
-        old[i] = value;
-        SetEnvironmentVariableW(NAMES[i], wideText(folder).c_str());
-    }
-}
-
-TemporaryFolderOverride::~TemporaryFolderOverride() {
-    for (int i = 0; i < 2; ++i) {
-        SetEnvironmentVariableW(NAMES[i], had[i] ? old[i].c_str() : nullptr);
-    }
-}
