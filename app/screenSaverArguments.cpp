@@ -9,10 +9,12 @@ namespace {
 constexpr uint64_t LARGEST_WINDOW_NUMBER = 0xFFFFFFFFu;
 constexpr ScreenSaverCommand SETTINGS_ALONE = {SCREEN_SAVER_SETTINGS, nullptr};
 
+// True for the blanks that may stand between the arguments.
 bool isSpace(char c) {
     return c == ' ' || c == '\t';
 }
 
+// The first character of text that is not a blank.
 const char *skipSpaces(const char *text) {
     while (isSpace(*text)) {
         ++text;
