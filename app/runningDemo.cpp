@@ -13,10 +13,10 @@ constexpr const wchar_t *RUNNING_DEMO_NAME = L"Local\\Zorv2Demo.Running";
 constexpr int WINDOW_LOOKS = 20;
 constexpr DWORD WINDOW_LOOK_INTERVAL_MS = 50;
 
-// The running demo's main window, looked for until it appears or the looks run out; null then.
-HWND findRunningDemoWindow() {
+// The running instance's window, looked for until it appears or the looks run out; null then.
+HWND findRunningWindow(const char *windowClass) {
     for (int look = 1;; ++look) {
-        HWND window = platform.FindWindowA(MAIN_WINDOW_TITLE, nullptr);
+        HWND window = platform.FindWindowA(windowClass, nullptr);
         if (window != nullptr || look == WINDOW_LOOKS) {
             return window;
         }
@@ -26,14 +26,14 @@ HWND findRunningDemoWindow() {
 
 } // namespace
 
-bool handOverToRunningDemo() {
-    // The handle stays open until the process ends, which keeps the name claimed while this demo
-    // runs. A name that cannot be made at all stops no one from starting.
-    HANDLE running = platform.CreateMutexW(nullptr, FALSE, RUNNING_DEMO_NAME);
+bool handOverToRunningInstance(const wchar_t *runningName, const char *windowClass) {
+    // The handle stays open until the process ends, which keeps the name claimed while this
+    // instance runs. A name that cannot be made at all stops no one from starting.
+    HANDLE running = platform.CreateMutexW(nullptr, FALSE, runningName);
     if (running == nullptr || platform.GetLastError() != ERROR_ALREADY_EXISTS) {
         return false;
     }
-    HWND window = findRunningDemoWindow();
+    HWND window = findRunningWindow(windowClass);
     if (window != nullptr) {
         // A full-screen demo that lost the foreground was minimised; restored, it is full
         // screen again.
@@ -43,4 +43,8 @@ bool handOverToRunningDemo() {
         platform.SetForegroundWindow(window);
     }
     return true;
+}
+
+bool handOverToRunningDemo() {
+    return handOverToRunningInstance(RUNNING_DEMO_NAME, MAIN_WINDOW_TITLE);
 }

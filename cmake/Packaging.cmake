@@ -1,8 +1,9 @@
 # Release packages: `cmake --build --preset windows-x64 --target package` makes
 # Zorv2Demo-<version>-win64.zip, the same on windows-x86 makes ...-win32.zip, each with its
 # SHA-256 sum beside it (...zip.sha256, for sha256sum -c). Each zip holds one folder that runs
-# where it is unpacked: the demo, its data file, wadtool, README.txt and the licence. The same
-# commit gives the same zip bytes wherever and whenever it is built (cmake/makeReleaseZip.cmake).
+# where it is unpacked: the demo, its screen saver, its data file, wadtool, README.txt and the
+# licence. The same commit gives the same zip bytes wherever and whenever it is built
+# (cmake/makeReleaseZip.cmake).
 
 if(ZORV2_32_BIT)
     set(ZORV2_PACKAGE_SYSTEM win32)
@@ -18,7 +19,7 @@ set(ZORV2_PACKAGE_SUMS ${ZORV2_PACKAGE_ZIP}.sha256)
 configure_file(packaging/README.txt ${ZORV2_GENERATED_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
 configure_file(LICENSE ${ZORV2_GENERATED_DIR}/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
 
-install(TARGETS Zorv2Demo wadtool RUNTIME DESTINATION .)
+install(TARGETS Zorv2Demo Zorv2DemoScreenSaver wadtool RUNTIME DESTINATION .)
 install(FILES ${ZORV2_DATA_FILE} ${ZORV2_GENERATED_DIR}/README.txt
               ${ZORV2_GENERATED_DIR}/LICENSE.txt
         DESTINATION .)
@@ -37,4 +38,4 @@ add_custom_target(package
             -P ${CMAKE_SOURCE_DIR}/cmake/makeReleaseZip.cmake
     BYPRODUCTS ${ZORV2_PACKAGE_ZIP} ${ZORV2_PACKAGE_SUMS}
     VERBATIM)
-add_dependencies(package Zorv2Demo wadtool data_file)
+add_dependencies(package Zorv2Demo Zorv2DemoScreenSaver wadtool data_file)

@@ -15,10 +15,12 @@ endif()
 
 file(GLOB ZORV2_CORE_SOURCES CONFIGURE_DEPENDS
     platform/*.cpp app/*.cpp scene/*.cpp display/*.cpp datafile/*.cpp music/*.cpp)
-list(REMOVE_ITEM ZORV2_CORE_SOURCES ${CMAKE_SOURCE_DIR}/app/WinMain.cpp)
+# Each program's entry point goes into that program alone.
+list(REMOVE_ITEM ZORV2_CORE_SOURCES ${CMAKE_SOURCE_DIR}/app/WinMain.cpp
+     ${CMAKE_SOURCE_DIR}/app/screenSaverMain.cpp)
 add_library(zorv2_core STATIC ${ZORV2_CORE_SOURCES})
 target_include_directories(zorv2_core PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(zorv2_core PUBLIC ddraw dxguid winmm gdi32 user32 kernel32)
+target_link_libraries(zorv2_core PUBLIC ddraw dxguid winmm gdi32 user32 advapi32 kernel32)
 
 # Every program that draws through DirectDraw declares it where it is defined: cmake/wine-run
 # gives the programs in the prefix's list, written below, Wine's 2D path (docs/wine.md).
@@ -40,8 +42,18 @@ set(ZORV2_VERSION_QUAD ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJE
 configure_file(resources/version.h.in ${ZORV2_GENERATED_DIR}/version.h @ONLY)
 configure_file(resources/Zorv2Demo.manifest.in ${ZORV2_GENERATED_DIR}/Zorv2Demo.manifest @ONLY)
 target_include_directories(Zorv2Demo PRIVATE ${ZORV2_GENERATED_DIR})
-set_source_files_properties(resources/Zorv2Demo.rc PROPERTIES OBJECT_DEPENDS
-    "${ZORV2_GENERATED_DIR}/version.h;${ZORV2_GENERATED_DIR}/Zorv2Demo.manifest;${CMAKE_SOURCE_DIR}/resources/Zorv2Demo.ico")
+set_source_files_properties(resources/Zorv2Demo.rc resources/Zorv2DemoScreenSaver.rc
+    PROPERTIES OBJECT_DEPENDS
+    "${ZORV2_GENERATED_DIR}/version.h;${ZORV2_GENERATED_DIR}/Zorv2Demo.manifest;${CMAKE_SOURCE_DIR}/resources/Zorv2Demo.ico;${CMAKE_SOURCE_DIR}/resources/versionInfo.rc")
+
+# The screen saver, Zorv2Demo.scr: the same scene behind another entry point, beside the demo.
+add_executable(Zorv2DemoScreenSaver WIN32 app/screenSaverMain.cpp
+    resources/Zorv2DemoScreenSaver.rc)
+zorv2_draws_on_wine_2d_path(Zorv2DemoScreenSaver)
+target_link_libraries(Zorv2DemoScreenSaver PRIVATE zorv2_core)
+target_include_directories(Zorv2DemoScreenSaver PRIVATE ${ZORV2_GENERATED_DIR})
+set_target_properties(Zorv2DemoScreenSaver PROPERTIES OUTPUT_NAME Zorv2Demo SUFFIX .scr
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/demo)
 
 # The content tools run on the build machine, so they are built with its own compiler.
 ExternalProject_Add(host_tools

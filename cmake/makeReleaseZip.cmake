@@ -51,7 +51,7 @@ run_step("staging" ${BUILD_DIR} ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0
 file(GLOB_RECURSE files RELATIVE ${stage} ${stage}/*)
 list(SORT files)
 foreach(file ${files})
-    if(file MATCHES "\\.exe$")
+    if(file MATCHES "\\.(exe|scr)$")
         file(CHMOD ${stage}/${file} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
              GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
     else()

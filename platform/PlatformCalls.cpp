@@ -53,6 +53,14 @@ const PlatformCalls realPlatformCalls = {
     ::SetWaitableTimer,
     ::WaitForSingleObject,
     ::Sleep,
+    ::IsWindow,
+    ::GetCursorPos,
+    ::DialogBoxParamA,
+    ::EndDialog,
+    ::CheckDlgButton,
+    ::IsDlgButtonChecked,
+    ::RegGetValueA,
+    ::RegSetKeyValueA,
 };
 
 PlatformCalls platform = realPlatformCalls;

@@ -69,6 +69,17 @@ struct PlatformCalls {
     decltype(&::SetWaitableTimer) SetWaitableTimer;
     decltype(&::WaitForSingleObject) WaitForSingleObject;
     decltype(&::Sleep) Sleep;
+
+    // The screen saver: its preview's host window, the pointer, the settings dialog, and the
+    // setting kept in the registry (USER32, ADVAPI32).
+    decltype(&::IsWindow) IsWindow;
+    decltype(&::GetCursorPos) GetCursorPos;
+    decltype(&::DialogBoxParamA) DialogBoxParamA;
+    decltype(&::EndDialog) EndDialog;
+    decltype(&::CheckDlgButton) CheckDlgButton;
+    decltype(&::IsDlgButtonChecked) IsDlgButtonChecked;
+    decltype(&::RegGetValueA) RegGetValueA;
+    decltype(&::RegSetKeyValueA) RegSetKeyValueA;
 };
 
 // The table of the real functions; never changed by the program itself.

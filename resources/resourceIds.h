@@ -2,3 +2,9 @@
 #pragma once
 
 #define IDI_APPLICATION_ICON 101
+
+// The screen saver: its name in Windows' list of screen savers, its settings dialog and the
+// dialog's check box.
+#define IDS_SCREEN_SAVER_NAME 1
+#define IDD_SCREEN_SAVER_SETTINGS 201
+#define IDC_PLAY_TUNE 1001

@@ -11,6 +11,7 @@
 #include "display/screenCaps.h"
 #include "platform/PlatformCalls.h"
 #include "scene/Scene.h"
+#include "scene/SceneHost.h"
 
 namespace {
 
@@ -58,14 +59,15 @@ ResultCode setUpFullScreen() {
 }
 
 // Sets up the windowed display for the desktop as it is now and centres the window on it,
-// whatever the outcome; notes the size of the screen the display was built for.
+// whatever the outcome, unless the scene's host places the window; notes the size of the screen
+// the display was built for.
 ResultCode setUpWindowed(UINT placementFlags) {
     ResultCode result = currentDisplay->setWindowed(mainWindow, SCREEN_WIDTH, SCREEN_HEIGHT);
     if (result != RC_SUCCESS) {
         reportSetUpFailure(result);
     }
     fullScreenNext = 1;
-    windowedScreenSize = centreMainWindow(placementFlags);
+    windowedScreenSize = sceneHost.placesWindow ? screenSize() : centreMainWindow(placementFlags);
     // NOTE: Windows and Wine move a minimised window's icon, not the place it is restored to.
     centreWhenRestored = platform.IsIconic(mainWindow) != FALSE;
     return result;

@@ -7,6 +7,7 @@
 #include "music/MidiPlayer.h"
 #include "platform/PlatformCalls.h"
 #include "scene/Scene.h"
+#include "scene/SceneHost.h"
 #include "scene/starField.h"
 
 namespace {
@@ -67,7 +68,7 @@ bool startScene() {
     dataFile = new DataFile();
 
     ResultCode result = openDataFile();
-    if (result == RC_SUCCESS) {
+    if (result == RC_SUCCESS && sceneHost.playsTune) {
         result = startMusic();
     }
     if (result != RC_SUCCESS) {

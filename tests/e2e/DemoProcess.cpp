@@ -78,9 +78,9 @@ bool DemoProcess::start(const std::string &workingDirectory) {
                         workingDirectory);
 }
 
-bool DemoProcess::startProgram(const std::string &programPath,
-                               const std::string &workingDirectory) {
-    std::string command = "\"" + programPath + "\"";
+bool DemoProcess::startProgram(const std::string &programPath, const std::string &workingDirectory,
+                               const std::string &arguments) {
+    std::string command = "\"" + programPath + "\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     std::vector<char> commandLine(command.begin(), command.end());

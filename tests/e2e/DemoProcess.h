@@ -15,8 +15,10 @@ class DemoProcess {
 
     // Starts the build's demo with workingDirectory as its current directory.
     bool start(const std::string &workingDirectory);
-    // Starts the demo program at programPath (a Windows path) in workingDirectory.
-    bool startProgram(const std::string &programPath, const std::string &workingDirectory);
+    // Starts the demo program at programPath (a Windows path) in workingDirectory, with the
+    // command-line arguments given.
+    bool startProgram(const std::string &programPath, const std::string &workingDirectory,
+                      const std::string &arguments = "");
     // The demo's main window, found by its class name once visible; null when none shows in time.
     HWND waitForMainWindow(DWORD timeoutMs);
     // The first top-level window of the demo captioned title; null when none shows in time.

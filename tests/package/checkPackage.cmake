@@ -1,12 +1,12 @@
 # Unpacks a release zip into an empty folder, as a user does, and checks what is in it: one
-# folder named after the zip, holding exactly the packaged files, both programs built for
+# folder named after the zip, holding exactly the packaged files, the programs built for
 # MACHINE (the PE machine field, 0x8664 or 0x14c), and the build's own data file. The sums file
 # SUMS must name the zip with its SHA-256, as sha256sum writes it.
 #   cmake -DZIP=... -DSUMS=... -DUNPACK_DIR=... -DMACHINE=0x... -DDATA_FILE=... -DDEMO=...
-#         -DTOOL=... -P ...
-# DEMO, TOOL and DATA_FILE are what the zip is made from: a zip older than any of them is left
-# from an earlier build.
-set(EXPECTED_FILES LICENSE.txt README.txt Varev1.WAD Zorv2Demo.exe wadtool.exe)
+#         -DSCREEN_SAVER=... -DTOOL=... -P ...
+# DEMO, SCREEN_SAVER, TOOL and DATA_FILE are what the zip is made from: a zip older than any of
+# them is left from an earlier build.
+set(EXPECTED_FILES LICENSE.txt README.txt Varev1.WAD Zorv2Demo.exe Zorv2Demo.scr wadtool.exe)
 
 # The little-endian number of size bytes at offset in file, as lower-case hex ("0x14c").
 function(read_little_endian file offset size result)
@@ -39,7 +39,7 @@ if(NOT EXISTS ${ZIP})
     message(FATAL_ERROR "${ZIP} is missing: build the package target "
                         "(cmake --build --preset PRESET --target package)")
 endif()
-foreach(built ${DEMO} ${TOOL} ${DATA_FILE})
+foreach(built ${DEMO} ${SCREEN_SAVER} ${TOOL} ${DATA_FILE})
     if(${built} IS_NEWER_THAN ${ZIP})
         message(FATAL_ERROR "${ZIP} is older than ${built}: build the package target again")
     endif()
@@ -68,7 +68,7 @@ if(NOT files STREQUAL EXPECTED_FILES)
     message(FATAL_ERROR "${package_name} holds ${files}, not ${EXPECTED_FILES}")
 endif()
 
-foreach(program Zorv2Demo.exe wadtool.exe)
+foreach(program Zorv2Demo.exe Zorv2Demo.scr wadtool.exe)
     read_pe_header(${folder}/${program} machine time)
     if(NOT machine STREQUAL MACHINE)
         message(FATAL_ERROR "${program} is built for machine ${machine}, not ${MACHINE}")

@@ -1,0 +1,3 @@
+#include "scene/SceneHost.h"
+
+SceneHost sceneHost = {true, false};

@@ -1,0 +1,160 @@
+// Zorv2Demo.scr started as Windows starts it: /s over the whole screen until a key or a real
+// mouse move, /p inside another program's window until it goes, /c and its one setting.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "DemoProcess.h"
+#include "FrameRateReader.h"
+#include "Keyboard.h"
+#include "ScreenCapture.h"
+#include "resources/resourceIds.h"
+
+namespace {
+
+constexpr DWORD TIMEOUT_MS = 20000;
+const char *const TITLE = "Zorv2 Demo";
+const char *const SETTINGS_KEY = "Software\\Zorv2\\Zorv2 Demo";
+// The 640 x 480 picture, 1x and centred on the 1024 x 768 screen.
+const RECT SCREEN = {0, 0, 1024, 768};
+const RECT PICTURE = {192, 144, 832, 624};
+
+// Lets this thread's windows (the probe) answer their messages for ms milliseconds.
+void pumpMessages(DWORD ms) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(10)) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+// True once the picture in rect moves, within a bound. Meanwhile the probe answers its messages,
+// as every host does: a preview drawn into it shows only then.
+bool pictureRunsIn(const RECT &rect) {
+    Capture before = captureScreen(rect);
+    for (int look = 0; look < 60; ++look) {
+        pumpMessages(300);
+        if (captureScreen(rect).pixels != before.pixels) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Starts the screen saver with arguments, from a folder without the data file, as Windows does.
+void start(DemoProcess &process, const std::string &arguments) {
+    ASSERT_TRUE(process.startProgram(folderFromEnvironment("ZORV2_DEMO_DIR") + "\\Zorv2Demo.scr",
+                                     folderFromEnvironment("ZORV2_E2E_WORK_DIR"), arguments));
+}
+
+void expectExitWithZero(DemoProcess &process) {
+    DWORD exitCode = 0xDEAD;
+    ASSERT_TRUE(process.waitForExit(TIMEOUT_MS, exitCode)) << "it did not end";
+    EXPECT_EQ(exitCode, 0u);
+}
+
+// A window of this test: the preview's host or the settings' owner.
+HWND createProbe() {
+    return CreateWindowExA(0, "STATIC", "probe", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 100, 100,
+                           320, 240, nullptr, nullptr, nullptr, nullptr);
+}
+
+// The tune's copy, in the temporary folder this test and the screen saver share.
+std::string tuneCopy() {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + "Zorvd.mid";
+}
+
+class ScreenSaver : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, SETTINGS_KEY, "PlayTune");
+        DeleteFileA(tuneCopy().c_str());
+        SetCursorPos(600, 500);
+    }
+    DemoProcess saver;
+};
+
+TEST_F(ScreenSaver, CoversTheScreenSilentlyWithThePictureCentredAndEndsOnARealMouseMove) {
+    start(saver, "/s");
+    HWND window = saver.waitForWindowTitled(TITLE, TIMEOUT_MS);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(pictureRunsIn(PICTURE));
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    EXPECT_TRUE(EqualRect(&rect, &SCREEN) && (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST));
+    Sleep(1500); // the read-out shows a rate after its first full second
+    Capture screen = captureScreen(SCREEN);
+    int litOutside = 0;
+    for (int y = 0; y < screen.height; ++y) {
+        for (int x = 0; x < screen.width; ++x) {
+            POINT point = {x, y};
+            litOutside += !PtInRect(&PICTURE, point) && screen.at(x, y) != 0;
+        }
+    }
+    EXPECT_EQ(litOutside, 0) << "the picture is not 1x and centred on black";
+    EXPECT_GE(readFrameRate(captureScreen(PICTURE)), 0) << "no read-out at the picture's corner";
+    EXPECT_EQ(GetFileAttributesA(tuneCopy().c_str()), INVALID_FILE_ATTRIBUTES) << "not silent";
+
+    SetCursorPos(603, 498);
+    Sleep(1500);
+    // Wine hides a closed window at once and ends its process 2 s later (docs/wine.md).
+    EXPECT_TRUE(IsWindowVisible(window)) << "a move of 3 pixels ended it";
+    SetCursorPos(500, 420);
+    expectExitWithZero(saver);
+}
+
+TEST_F(ScreenSaver, PreviewDrawsInsideItsHostUntilTheHostGoes) {
+    HWND host = createProbe();
+    RECT client = {100, 100, 420, 340};
+    start(saver, "/p " + std::to_string(reinterpret_cast<uintptr_t>(host)));
+    EXPECT_TRUE(pictureRunsIn(client)) << "the preview does not draw inside its host";
+    DestroyWindow(host);
+    expectExitWithZero(saver);
+}
+
+TEST_F(ScreenSaver, SettingsKeepTheTuneChoiceAndTheNextRunPlaysItUntilAKey) {
+    HWND owner = createProbe();
+    start(saver, "/c:" + std::to_string(reinterpret_cast<uintptr_t>(owner)));
+    // A modal dialog disables its owner, which waits for the owner's thread to answer.
+    HWND dialog = nullptr;
+    for (DWORD waited = 0; !dialog && waited < TIMEOUT_MS; waited += 100) {
+        pumpMessages(100);
+        dialog = saver.waitForWindowTitled("Zorv2 Demo screen saver", 0);
+    }
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner);
+    HWND playTune = GetDlgItem(dialog, IDC_PLAY_TUNE);
+    EXPECT_EQ(SendMessageA(playTune, BM_GETCHECK, 0, 0), BST_UNCHECKED) << "on by default";
+    SendMessageA(playTune, BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    expectExitWithZero(saver);
+    DWORD value = 0, size = sizeof value;
+    RegGetValueA(HKEY_CURRENT_USER, SETTINGS_KEY, "PlayTune", RRF_RT_REG_DWORD, nullptr, &value,
+                 &size);
+    EXPECT_EQ(value, 1u) << "the choice did not reach the registry";
+
+    DemoProcess run;
+    start(run, "/s");
+    HWND window = run.waitForWindowTitled(TITLE, TIMEOUT_MS);
+    ASSERT_NE(window, nullptr);
+    // MCI's sequencer holds the tune it opened against writing until the device is closed.
+    bool opened = false;
+    for (DWORD waited = 0; !opened && waited < TIMEOUT_MS; waited += 100) {
+        Sleep(100);
+        HANDLE file =
+            CreateFileA(tuneCopy().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                        nullptr, OPEN_EXISTING, 0, nullptr);
+        opened = file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION;
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+        }
+    }
+    EXPECT_TRUE(opened) << "the tune's copy " << tuneCopy() << " was not opened";
+    pressKey(window, VK_SPACE);
+    expectExitWithZero(run);
+}
+
+} // namespace
