@@ -2,11 +2,12 @@
 // program's window (/p), and the settings dialog (/c, nothing, or anything unknown).
 #include "app/screenSaver.h"
 
+#include "app/messageLoop.h"
 #include "app/runningDemo.h"
 #include "app/screenSaverArguments.h"
 #include "app/screenSaverSettings.h"
+#include "app/windowClass.h"
 #include "platform/PlatformCalls.h"
-#include "resources/resourceIds.h"
 #include "scene/Scene.h"
 #include "scene/SceneHost.h"
 
@@ -15,20 +16,6 @@ namespace {
 // The screen saver's own one-at-a-time rule in the user's session; the demo's is another.
 constexpr const wchar_t *RUNNING_SCREEN_SAVER_NAME = L"Local\\Zorv2Demo.ScreenSaver";
 constexpr const char *SCREEN_SAVER_TITLE = "Zorv2 Demo";
-
-// Fills and registers the screen saver's window class; false when the system refuses it.
-bool registerScreenSaverClass(HINSTANCE instance) {
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = screenSaverWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = platform.LoadIconA(instance, MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
-    windowClass.hCursor = platform.LoadCursorA(nullptr, IDC_ARROW);
-    // The picture covers the middle of the window; the rest shows this brush.
-    windowClass.hbrBackground = static_cast<HBRUSH>(platform.GetStockObject(BLACK_BRUSH));
-    windowClass.lpszClassName = SCREEN_SAVER_WINDOW_CLASS;
-    return platform.RegisterClassA(&windowClass) != 0;
-}
 
 // The topmost borderless window over the whole screen at the desktop's own resolution; hidden.
 HWND createFullScreenWindow(HINSTANCE instance) {
@@ -49,35 +36,13 @@ HWND createPreviewWindow(HINSTANCE instance, HWND host) {
                                     area.bottom, host, nullptr, instance, nullptr);
 }
 
-// Handles one message per turn and draws a frame on every turn that finds the queue empty, until
-// the quit message or, for a preview, until its host window is gone.
-int runScreenSaverLoop(HWND host) {
-    MSG message;
-    for (;;) {
-        // The child goes with its host, but a host whose program was ended may take it along
-        // without a message.
-        if (host != nullptr && !platform.IsWindow(host)) {
-            return 0;
-        }
-        if (platform.PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
-            if (platform.GetMessageA(&message, nullptr, 0, 0) == 0) {
-                return static_cast<int>(message.wParam);
-            }
-            platform.TranslateMessage(&message);
-            platform.DispatchMessageA(&message);
-        } else {
-            renderFrame();
-        }
-    }
-}
-
 // The scene over the whole screen, the tune only when the user asked for it, until the user
 // comes back.
 int runFullScreen(HINSTANCE instance) {
     if (handOverToRunningInstance(RUNNING_SCREEN_SAVER_NAME, SCREEN_SAVER_WINDOW_CLASS)) {
         return 0;
     }
-    if (!registerScreenSaverClass(instance)) {
+    if (!registerWindowClass(instance, screenSaverWindowProc, SCREEN_SAVER_WINDOW_CLASS)) {
         return 0;
     }
     platform.GetCursorPos(&pointerAtStart);
@@ -94,12 +59,12 @@ int runFullScreen(HINSTANCE instance) {
         return 0;
     }
     platform.ShowCursor(FALSE);
-    return runScreenSaverLoop(nullptr);
+    return runMessageLoop(nullptr);
 }
 
 // The scene, shrunk, in a child of host and without sound, for as long as host is there.
 int runPreview(HINSTANCE instance, HWND host) {
-    if (!registerScreenSaverClass(instance)) {
+    if (!registerWindowClass(instance, screenSaverWindowProc, SCREEN_SAVER_WINDOW_CLASS)) {
         return 0;
     }
     HWND window = createPreviewWindow(instance, host);
@@ -111,7 +76,7 @@ int runPreview(HINSTANCE instance, HWND host) {
     if (!startScene()) {
         return 0;
     }
-    return runScreenSaverLoop(host);
+    return runMessageLoop(host);
 }
 
 } // namespace
