@@ -8,6 +8,7 @@
 #include "FrameRateReader.h"
 #include "Keyboard.h"
 #include "ScreenCapture.h"
+#include "WorkFolder.h"
 #include "resources/resourceIds.h"
 
 namespace {
@@ -45,7 +46,7 @@ bool pictureRunsIn(const RECT &rect) {
 // Starts the screen saver with arguments, from a folder without the data file, as Windows does.
 void start(DemoProcess &process, const std::string &arguments) {
     ASSERT_TRUE(process.startProgram(folderFromEnvironment("ZORV2_DEMO_DIR") + "\\Zorv2Demo.scr",
-                                     folderFromEnvironment("ZORV2_E2E_WORK_DIR"), arguments));
+                                     makeWorkFolder("ScreenSaver"), arguments));
 }
 
 void expectExitWithZero(DemoProcess &process) {
