@@ -3,6 +3,8 @@
 // display only, and an animation that carries on across the change.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "SceneStartBed.h"
 #include "app/mainWindow.h"
 #include "ScenePlatform.h"

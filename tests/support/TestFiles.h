@@ -62,10 +62,11 @@ void appendLittleEndian(Container &bytes, uint32_t value, int byteCount) {
     }
 }
 
-// Overwrites the little-endian 32-bit word at position.
+// Overwrites the little-endian 32-bit word at position; a word past the end throws, so a test
+// that aims past its bytes fails instead of writing there.
 template <class Container> void putWord(Container &bytes, size_t position, uint32_t value) {
     for (int i = 0; i < 4; ++i) {
-        bytes[position + i] = static_cast<typename Container::value_type>(value >> (8 * i));
+        bytes.at(position + i) = static_cast<typename Container::value_type>(value >> (8 * i));
     }
 }
 
