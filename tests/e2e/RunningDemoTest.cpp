@@ -73,25 +73,8 @@ class RunningDemo : public ::testing::Test {
     HWND window = nullptr;
 };
 
-// How many pixels inside area satisfy the colour test.
-template <typename ColourTest>
-int countPixels(const Capture &capture, const RECT &area, ColourTest test) {
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            uint32_t pixel = capture.at(x, y);
-            count += test((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-        }
-    }
-    return count;
-}
-
 bool lit(int red, int green, int blue) {
     return red || green || blue;
-}
-// The balls are deep blue spheres; the stars are white or pale blue, so red tells them apart.
-bool ballBlue(int red, int, int blue) {
-    return blue > 120 && red < 90;
 }
 // The logo's letters are golden and red; nothing else in the scene is.
 bool logoWarm(int red, int, int blue) {

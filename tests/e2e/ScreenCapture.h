@@ -27,6 +27,24 @@ Capture renderText(const char *text, int width, int height);
 // Writes capture as a 32-bit bottom-up BMP, for a person to look at after a failure.
 void saveBmp(const Capture &capture, const std::string &path);
 
+// How many pixels inside area satisfy the colour test, which takes red, green and blue.
+template <typename ColourTest>
+int countPixels(const Capture &capture, const RECT &area, ColourTest test) {
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            uint32_t pixel = capture.at(x, y);
+            count += test((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+        }
+    }
+    return count;
+}
+
+// The balls are deep blue spheres; the stars are white or pale blue, so red tells them apart.
+inline bool ballBlue(int red, int, int blue) {
+    return blue > 120 && red < 90;
+}
+
 // True where a pixel is (nearly) white.
 inline bool isWhite(uint32_t pixel) {
     return ((pixel >> 16) & 0xFF) > 230 && ((pixel >> 8) & 0xFF) > 230 && (pixel & 0xFF) > 230;
