@@ -1,0 +1,105 @@
+// The screen saver's window procedure: what ends the running screen saver, what it refuses the
+// system, what it leaves to the default handling, and when it plays the tune again.
+#include <gtest/gtest.h>
+
+#include "app/screenSaver.h"
+#include "doubles/MciRecorder.h"
+#include "music/MidiPlayer.h"
+#include "scene/Scene.h"
+#include "scene/SceneHost.h"
+
+namespace {
+
+const HWND WINDOW = reinterpret_cast<HWND>(0x5A5);
+constexpr LRESULT DEFAULT_RESULT = 0x5EED;
+const POINT START = {600, 500};
+
+// RUNNING: /s once started; STARTING: /s before its start is over; PREVIEW: /p.
+enum Mode { RUNNING, STARTING, PREVIEW };
+
+struct Row {
+    const char *name;
+    Mode mode;
+    UINT message;
+    WPARAM wParam;
+    int closes;
+    bool defaultHandling;
+    POINT pointer = START; // where GetCursorPos puts it
+    bool playsTune = false;
+    int commands = 0; // MCI commands sent
+};
+
+const Row rows[] = {
+    {"a key", RUNNING, WM_KEYDOWN, VK_SPACE, 1, true},
+    {"Alt or F10", RUNNING, WM_SYSKEYDOWN, VK_MENU, 1, true},
+    {"a key on the preview", PREVIEW, WM_KEYDOWN, VK_SPACE, 0, true},
+    {"the pointer 8 pixels away", RUNNING, WM_MOUSEMOVE, 0, 0, true, {608, 492}},
+    {"the pointer 9 pixels right", RUNNING, WM_MOUSEMOVE, 0, 1, true, {609, 500}},
+    {"the pointer 9 pixels up", RUNNING, WM_MOUSEMOVE, 0, 1, true, {600, 491}},
+    {"WM_ACTIVATE inactive", RUNNING, WM_ACTIVATE, WA_INACTIVE, 1, true},
+    {"WM_ACTIVATE inactive, minimised", RUNNING, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 1), 1, true},
+    {"WM_ACTIVATE active", RUNNING, WM_ACTIVATE, WA_ACTIVE, 0, true},
+    {"WM_ACTIVATEAPP FALSE", RUNNING, WM_ACTIVATEAPP, FALSE, 1, true},
+    {"WM_ACTIVATEAPP TRUE", RUNNING, WM_ACTIVATEAPP, TRUE, 0, true},
+    {"WM_NCACTIVATE FALSE", RUNNING, WM_NCACTIVATE, FALSE, 1, true},
+    {"WM_NCACTIVATE TRUE", RUNNING, WM_NCACTIVATE, TRUE, 0, true},
+    {"deactivated during its start", STARTING, WM_ACTIVATE, WA_INACTIVE, 0, true},
+    {"the preview deactivated", PREVIEW, WM_ACTIVATEAPP, FALSE, 0, true},
+    {"SC_SCREENSAVE", RUNNING, WM_SYSCOMMAND, SC_SCREENSAVE, 0, false},
+    {"SC_CLOSE", RUNNING, WM_SYSCOMMAND, SC_CLOSE, 0, false},
+    {"SC_MINIMIZE", RUNNING, WM_SYSCOMMAND, SC_MINIMIZE, 0, true},
+    {"SC_SCREENSAVE to the preview", PREVIEW, WM_SYSCOMMAND, SC_SCREENSAVE, 0, true},
+    {"the tune ended, tune on", RUNNING, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 0, true, START, true,
+     3},
+    {"the tune ended, silent", RUNNING, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 0, true, START},
+};
+
+const Row *current;
+int closes, defaults;
+
+LRESULT WINAPI countDefault(HWND, UINT, WPARAM, LPARAM) {
+    ++defaults;
+    return DEFAULT_RESULT;
+}
+BOOL WINAPI countClose(HWND window, UINT message, WPARAM, LPARAM) {
+    closes += window == WINDOW && message == WM_CLOSE;
+    return TRUE;
+}
+BOOL WINAPI rowPointer(POINT *point) {
+    *point = current->pointer;
+    return TRUE;
+}
+
+TEST(ScreenSaverWindowProc, EndsOnInputAndLostActivationAndRefusesASecondScreenSaver) {
+    wchar_t tempPath[] = L"C:\\temp\\\\Zorvd-saver.mid";
+    midiPlayer = new MidiPlayer();
+    midiPlayer->tempPath = tempPath;
+    pointerAtStart = START;
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        PlatformOverride calls;
+        calls.set(&PlatformCalls::DefWindowProcA, countDefault);
+        calls.set(&PlatformCalls::PostMessageA, countClose);
+        calls.set(&PlatformCalls::GetCursorPos, rowPointer);
+        MciRecorder::install(calls);
+        current = &row;
+        closes = defaults = 0;
+        screenSaverEndsOnInput = row.mode != PREVIEW;
+        screenSaverEndsOnDeactivation = row.mode == RUNNING;
+        sceneHost.playsTune = row.playsTune;
+
+        LRESULT result = screenSaverWindowProc(WINDOW, row.message, row.wParam, 0);
+
+        EXPECT_EQ(closes, row.closes);
+        EXPECT_EQ(defaults, row.defaultHandling ? 1 : 0);
+        EXPECT_EQ(result, row.defaultHandling ? DEFAULT_RESULT : 0);
+        EXPECT_EQ(MciRecorder::calls.size(), size_t(row.commands));
+    }
+    midiPlayer->tempPath = nullptr;
+    delete midiPlayer;
+    midiPlayer = nullptr;
+    sceneHost = SceneHost();
+    screenSaverEndsOnInput = screenSaverEndsOnDeactivation = false;
+}
+
+} // namespace
