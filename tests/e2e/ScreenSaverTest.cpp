@@ -2,6 +2,7 @@
 // mouse move, /p inside another program's window until it goes, /c and its one setting.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "DemoProcess.h"
@@ -188,6 +189,28 @@ TEST_F(ScreenSaver, BesideTheDemoPlayingItsTunePlaysItsOwnWithoutABoxAndLeavesTh
     EXPECT_TRUE(demo.isRunning());
     EXPECT_TRUE(pictureRunsIn(PICTURE)) << "the demo stopped drawing";
     EXPECT_TRUE(heldOpen(tuneCopy("Zorvd.mid"))) << "the demo's tune was closed";
+}
+
+TEST_F(ScreenSaver, OnTwoMonitorsCoversBothWithThePictureOnThePrimary) {
+    if (GetSystemMetrics(SM_CMONITORS) < 2) {
+        GTEST_SKIP() << "needs two monitors; ctest's e2e_two_monitors runs this";
+    }
+    // The primary 1024 x 768 on the left, a second 1280 x 1024 on its right.
+    const RECT both = {0, 0, 2304, 1024};
+    const RECT second = {1024, 0, 2304, 1024};
+    start(saver, "/s");
+    HWND window = saver.waitForWindowTitled(TITLE, TIMEOUT_MS);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(pictureRunsIn(PICTURE)) << "no picture centred on the primary monitor";
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    EXPECT_TRUE(EqualRect(&rect, &both));
+    Capture screen = captureScreen(second);
+    EXPECT_EQ(std::count(screen.pixels.begin(), screen.pixels.end(), 0u),
+              screen.width * screen.height)
+        << "the second monitor is not black";
+    pressKey(window, VK_SPACE);
+    expectExitWithZero(saver);
 }
 
 TEST_F(ScreenSaver, EndsWhenAnotherWindowTakesTheForeground) {
