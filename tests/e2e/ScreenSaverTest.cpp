@@ -198,6 +198,10 @@ TEST_F(ScreenSaver, OnTwoMonitorsCoversBothWithThePictureOnThePrimary) {
     // The primary 1024 x 768 on the left, a second 1280 x 1024 on its right.
     const RECT both = {0, 0, 2304, 1024};
     const RECT second = {1024, 0, 2304, 1024};
+    // Work on the second monitor, which the screen saver must hide.
+    HWND work = CreateWindowExA(0, "STATIC", "work", WS_POPUP | WS_VISIBLE, 1200, 100, 320, 240,
+                                nullptr, nullptr, nullptr, nullptr);
+    pumpMessages(300);
     start(saver, "/s");
     HWND window = saver.waitForWindowTitled(TITLE, TIMEOUT_MS);
     ASSERT_NE(window, nullptr);
@@ -211,6 +215,7 @@ TEST_F(ScreenSaver, OnTwoMonitorsCoversBothWithThePictureOnThePrimary) {
         << "the second monitor is not black";
     pressKey(window, VK_SPACE);
     expectExitWithZero(saver);
+    DestroyWindow(work);
 }
 
 TEST_F(ScreenSaver, EndsWhenAnotherWindowTakesTheForeground) {
