@@ -86,19 +86,12 @@ TEST(ScreenSaverCommand, StartsWhatTheCommandLineAsksForOrEndsWithItsCode) {
 // primary monitor's size.
 const int *metrics;
 int WINAPI rowMetrics(int index) {
-    switch (index) {
-    case SM_XVIRTUALSCREEN:
-        return metrics[0];
-    case SM_YVIRTUALSCREEN:
-        return metrics[1];
-    case SM_CXVIRTUALSCREEN:
-        return metrics[2];
-    case SM_CYVIRTUALSCREEN:
-        return metrics[3];
-    case SM_CXSCREEN:
-        return metrics[4];
-    case SM_CYSCREEN:
-        return metrics[5];
+    const int asked[] = {SM_XVIRTUALSCREEN,  SM_YVIRTUALSCREEN, SM_CXVIRTUALSCREEN,
+                         SM_CYVIRTUALSCREEN, SM_CXSCREEN,       SM_CYSCREEN};
+    for (int i = 0; i < 6; ++i) {
+        if (asked[i] == index) {
+            return metrics[i];
+        }
     }
     return 0;
 }
