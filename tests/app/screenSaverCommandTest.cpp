@@ -6,9 +6,7 @@
 
 #include "app/screenSaver.h"
 #include "app/screenSaverSettings.h"
-#include "display/Display.h"
-#include "doubles/FakeDDraw.h"
-#include "doubles/FakeScreen.h"
+#include "display/pictureRect.h"
 #include "doubles/PlatformOverride.h"
 #include "scene/SceneHost.h"
 
@@ -19,8 +17,9 @@ const HWND OWNER = reinterpret_cast<HWND>(5678);
 std::string started; // "run", "preview" or "settings"
 HWND startedWith;
 
+bool hostAlive = true; // false once the preview's host is gone
 BOOL WINAPI fakeIsWindow(HWND window) {
-    return window == HOST || window == OWNER;
+    return (window == HOST && hostAlive) || window == OWNER;
 }
 // Its own one-at-a-time rule: a running demo does not keep the screen saver away.
 HANDLE WINAPI fakeCreateMutexW(LPSECURITY_ATTRIBUTES, BOOL, LPCWSTR name) {
@@ -33,11 +32,14 @@ DWORD WINAPI noLastError() {
 ATOM WINAPI fakeRegisterClassA(const WNDCLASSA *) {
     return 1;
 }
-HWND WINAPI refuseCreateWindowExA(DWORD, LPCSTR, LPCSTR, DWORD style, int, int, int, int,
-                                  HWND parent, HMENU, HINSTANCE, LPVOID) {
+RECT created;
+HWND createdWindow = nullptr; // what CreateWindowExA answers: none, unless a test makes one
+HWND WINAPI refuseCreateWindowExA(DWORD, LPCSTR, LPCSTR, DWORD style, int x, int y, int width,
+                                  int height, HWND parent, HMENU, HINSTANCE, LPVOID) {
+    created = {x, y, x + width, y + height};
     started = style & WS_CHILD ? "preview" : "run";
     startedWith = parent;
-    return nullptr;
+    return createdWindow;
 }
 INT_PTR WINAPI fakeDialogBoxParamA(HINSTANCE, LPCSTR, HWND owner, DLGPROC, LPARAM) {
     started = "settings";
@@ -82,74 +84,54 @@ TEST(ScreenSaverCommand, StartsWhatTheCommandLineAsksForOrEndsWithItsCode) {
     }
 }
 
-// The monitors of a virtual-screen row: the virtual screen's x, y, width and height, and the
+// The monitors of a virtual-screen row: the virtual screen, where the window must go, and the
 // primary monitor's size.
-const int *metrics;
+RECT virtualScreen;
+SIZE primary;
 int WINAPI rowMetrics(int index) {
     const int asked[] = {SM_XVIRTUALSCREEN,  SM_YVIRTUALSCREEN, SM_CXVIRTUALSCREEN,
                          SM_CYVIRTUALSCREEN, SM_CXSCREEN,       SM_CYSCREEN};
+    const int answers[] = {virtualScreen.left,
+                           virtualScreen.top,
+                           virtualScreen.right - virtualScreen.left,
+                           virtualScreen.bottom - virtualScreen.top,
+                           primary.cx,
+                           primary.cy};
     for (int i = 0; i < 6; ++i) {
         if (asked[i] == index) {
-            return metrics[i];
+            return answers[i];
         }
     }
     return 0;
-}
-RECT created;
-HWND WINAPI recordAndRefuseCreateWindowExA(DWORD, LPCSTR, LPCSTR, DWORD, int x, int y, int width,
-                                           int height, HWND, HMENU, HINSTANCE, LPVOID) {
-    created = {x, y, x + width, y + height};
-    return nullptr;
 }
 
 TEST(ScreenSaverCommand, CoversTheVirtualScreenWithThePictureOnThePrimaryMonitor) {
     const struct {
         const char *name;
-        int metrics[6];
-        RECT window, picture;
+        RECT window;
+        SIZE primary;
+        RECT picture; // on the screen
     } rows[] = {
-        {"one monitor", {0, 0, 1024, 768, 1024, 768}, {0, 0, 1024, 768}, {192, 144, 832, 624}},
-        {"a second to the right",
-         {0, 0, 2304, 1024, 1024, 768},
-         {0, 0, 2304, 1024},
-         {192, 144, 832, 624}},
-        {"a second to the left",
-         {-1280, 0, 3200, 1080, 1920, 1080},
-         {-1280, 0, 1920, 1080},
-         {320, 60, 1600, 1020}},
-        {"a second above",
-         {0, -1200, 1600, 1968, 1024, 768},
-         {0, -1200, 1600, 768},
-         {192, 144, 832, 624}},
+        {"one monitor", {0, 0, 1024, 768}, {1024, 768}, {192, 144, 832, 624}},
+        {"a second to the right", {0, 0, 2304, 1024}, {1024, 768}, {192, 144, 832, 624}},
+        {"a second to the left", {-1280, 0, 1920, 1080}, {1920, 1080}, {320, 60, 1600, 1020}},
+        {"a second above", {0, -1200, 1600, 768}, {1024, 768}, {192, 144, 832, 624}},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        {
-            PlatformOverride table;
-            metrics = row.metrics;
-            table.set(&PlatformCalls::GetSystemMetrics, rowMetrics);
-            table.set(&PlatformCalls::CreateMutexW, fakeCreateMutexW);
-            table.set(&PlatformCalls::GetLastError, noLastError);
-            table.set(&PlatformCalls::RegisterClassA, fakeRegisterClassA);
-            table.set(&PlatformCalls::CreateWindowExA, recordAndRefuseCreateWindowExA);
-            runScreenSaver(nullptr, "/s");
-        }
+        PlatformOverride table;
+        virtualScreen = row.window;
+        primary = row.primary;
+        table.set(&PlatformCalls::GetSystemMetrics, rowMetrics);
+        table.set(&PlatformCalls::CreateMutexW, fakeCreateMutexW);
+        table.set(&PlatformCalls::GetLastError, noLastError);
+        table.set(&PlatformCalls::RegisterClassA, fakeRegisterClassA);
+        table.set(&PlatformCalls::CreateWindowExA, refuseCreateWindowExA);
+        runScreenSaver(nullptr, "/s");
+        RECT picture = pictureRect(sceneHost.pictureArea, 640, 480);
+        OffsetRect(&picture, created.left, created.top);
         EXPECT_TRUE(EqualRect(&created, &row.window));
-        // The picture as the windowed display puts it on the screen.
-        FakeDDraw fake;
-        FakeScreen screen(fake.log);
-        screen.clientRect = {0, 0, row.window.right - row.window.left,
-                             row.window.bottom - row.window.top};
-        screen.clientOrigin = {row.window.left, row.window.top};
-        Display display;
-        display.pictureArea = sceneHost.pictureArea;
-        ASSERT_EQ(RC_SUCCESS, display.setWindowed(HOST, 640, 480));
-        display.present(0);
-        ASSERT_EQ(1u, fake.log.callsOf("Blt").size());
-        RECT picture = fake.log.callsOf("Blt")[0].rect;
-        EXPECT_TRUE(EqualRect(&picture, &row.picture))
-            << picture.left << "," << picture.top << "," << picture.right << "," << picture.bottom;
-        display.release();
+        EXPECT_TRUE(EqualRect(&picture, &row.picture));
     }
     sceneHost = SceneHost();
 }
@@ -180,11 +162,7 @@ TEST(ScreenSaverSetting, PlaysTheTuneOnlyForAValueOfOne) {
 
 // The preview's message loop: the host goes at the first look at the queue; a loop that does not
 // watch it gets the quit message, exit code 99, after 50 more looks.
-bool hostAlive;
 int looks;
-BOOL WINAPI hostIsWindow(HWND window) {
-    return window == HOST && hostAlive;
-}
 BOOL WINAPI emptyQueueUntilQuit(LPMSG, HWND, UINT, UINT, UINT) {
     hostAlive = false;
     return ++looks > 50;
@@ -192,10 +170,6 @@ BOOL WINAPI emptyQueueUntilQuit(LPMSG, HWND, UINT, UINT, UINT) {
 BOOL WINAPI quitWith99(LPMSG message, HWND, UINT, UINT) {
     message->wParam = 99;
     return 0;
-}
-HWND WINAPI previewWindow(DWORD, LPCSTR, LPCSTR, DWORD, int, int, int, int, HWND, HMENU, HINSTANCE,
-                          LPVOID) {
-    return reinterpret_cast<HWND>(0x99);
 }
 DWORD WINAPI demoFolderProgram(HMODULE, LPWSTR path, DWORD) {
     // The tests run in the build's tests folder, beside its demo folder with the data file.
@@ -212,19 +186,20 @@ void WINAPI noQuit(int) {}
 
 TEST(ScreenSaverCommand, PreviewEndsOnceItsHostIsGone) {
     PlatformOverride table;
-    table.set(&PlatformCalls::IsWindow, hostIsWindow);
+    table.set(&PlatformCalls::IsWindow, fakeIsWindow);
     table.set(&PlatformCalls::RegisterClassA, fakeRegisterClassA);
-    table.set(&PlatformCalls::CreateWindowExA, previewWindow);
+    table.set(&PlatformCalls::CreateWindowExA, refuseCreateWindowExA);
     table.set(&PlatformCalls::GetModuleFileNameW, demoFolderProgram);
     table.set(&PlatformCalls::DirectDrawCreate, failDirectDrawCreate);
     table.set(&PlatformCalls::MessageBoxA, noBox);
     table.set(&PlatformCalls::PostQuitMessage, noQuit);
     table.set(&PlatformCalls::PeekMessageA, emptyQueueUntilQuit);
     table.set(&PlatformCalls::GetMessageA, quitWith99);
-    hostAlive = true;
-    looks = 0;
+    createdWindow = reinterpret_cast<HWND>(0x99);
     EXPECT_EQ(runScreenSaver(nullptr, "/p 1234"), 0);
     EXPECT_EQ(looks, 1) << "the preview did not start its loop, or did not watch its host";
+    createdWindow = nullptr;
+    hostAlive = true;
     sceneHost = SceneHost();
 }
 
