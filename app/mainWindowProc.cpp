@@ -73,8 +73,8 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         }
         break;
     case WM_SYSCOMMAND:
-        // A window leaves these to the system: a demo left running all day may not keep the
-        // monitor on.
+        // Only in full screen: in a window they stay the system's, so that a demo left running
+        // all day does not keep the monitor on.
         if (fullScreenDisplayInUse() && blanksTheScreen(wParam)) {
             return 0;
         }
