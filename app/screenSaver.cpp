@@ -5,6 +5,7 @@
 #include "app/messageLoop.h"
 #include "app/runningDemo.h"
 #include "app/screenSaverArguments.h"
+#include "app/screenSaverPlacement.h"
 #include "app/screenSaverSettings.h"
 #include "app/windowClass.h"
 #include "platform/PlatformCalls.h"
@@ -16,13 +17,26 @@ namespace {
 // The screen saver's own one-at-a-time rule in the user's session; the demo's is another.
 constexpr const wchar_t *RUNNING_SCREEN_SAVER_NAME = L"Local\\Zorv2Demo.ScreenSaver";
 constexpr const char *SCREEN_SAVER_TITLE = "Zorv2 Demo";
+// The screen saver's own copy of the tune: a demo running beside it holds the demo's open.
+constexpr const char *SCREEN_SAVER_TUNE_COPY = "Zorvd-saver.mid";
 
-// The topmost borderless window over the whole screen at the desktop's own resolution; hidden.
-HWND createFullScreenWindow(HINSTANCE instance) {
-    SIZE screen = screenSize();
+// The topmost borderless window over the given rectangle of the screen; hidden.
+HWND createFullScreenWindow(HINSTANCE instance, const RECT &rect) {
     return platform.CreateWindowExA(WS_EX_TOPMOST, SCREEN_SAVER_WINDOW_CLASS, SCREEN_SAVER_TITLE,
-                                    WS_POPUP, 0, 0, screen.cx, screen.cy, nullptr, nullptr,
-                                    instance, nullptr);
+                                    WS_POPUP, rect.left, rect.top, rect.right - rect.left,
+                                    rect.bottom - rect.top, nullptr, nullptr, instance, nullptr);
+}
+
+// The full-screen screen saver's hosting: the tune if the user asked for it, from a copy of its
+// own and never worth a box, and the picture in pictureArea.
+SceneHost fullScreenHost(const RECT &pictureArea) {
+    SceneHost host;
+    host.playsTune = tuneSettingOn();
+    host.placesWindow = true;
+    host.tuneCopyName = SCREEN_SAVER_TUNE_COPY;
+    host.tuneIsOptional = true;
+    host.pictureArea = pictureArea;
+    return host;
 }
 
 // The preview's window: a child filling the host's client area. It sends its host no
@@ -36,8 +50,8 @@ HWND createPreviewWindow(HINSTANCE instance, HWND host) {
                                     area.bottom, host, nullptr, instance, nullptr);
 }
 
-// The scene over the whole screen, the tune only when the user asked for it, until the user
-// comes back.
+// The scene over every monitor, the tune only when the user asked for it, until the user comes
+// back or another window takes the screen.
 int runFullScreen(HINSTANCE instance) {
     if (handOverToRunningInstance(RUNNING_SCREEN_SAVER_NAME, SCREEN_SAVER_WINDOW_CLASS)) {
         return 0;
@@ -46,7 +60,9 @@ int runFullScreen(HINSTANCE instance) {
         return 0;
     }
     platform.GetCursorPos(&pointerAtStart);
-    HWND window = createFullScreenWindow(instance);
+    ScreenSaverPlacement placement = screenSaverPlacement();
+    sceneHost = fullScreenHost(placement.pictureArea);
+    HWND window = createFullScreenWindow(instance, placement.window);
     if (window == nullptr) {
         return 0;
     }
@@ -54,10 +70,11 @@ int runFullScreen(HINSTANCE instance) {
     screenSaverEndsOnInput = true;
     platform.ShowWindow(mainWindow, SW_SHOW);
     platform.UpdateWindow(mainWindow);
-    sceneHost = {tuneSettingOn(), true};
     if (!startScene()) {
         return 0;
     }
+    // Only now: showing and activating its own window, and a start-up error box, end nothing.
+    screenSaverEndsOnDeactivation = true;
     platform.ShowCursor(FALSE);
     return runMessageLoop(nullptr);
 }
@@ -72,7 +89,8 @@ int runPreview(HINSTANCE instance, HWND host) {
         return EXIT_NO_PREVIEW_WINDOW;
     }
     mainWindow = window;
-    sceneHost = {false, true};
+    sceneHost.playsTune = false;
+    sceneHost.placesWindow = true;
     if (!startScene()) {
         return 0;
     }

@@ -20,5 +20,8 @@ LRESULT CALLBACK screenSaverWindowProc(HWND window, UINT message, WPARAM wParam,
 // True for the full-screen screen saver, which any key, button or move of the pointer away from
 // pointerAtStart ends; false for the preview, which ends with its host window.
 extern bool screenSaverEndsOnInput;
+// True once the full-screen screen saver has started: from then on another window that takes
+// the activation ends it.
+extern bool screenSaverEndsOnDeactivation;
 // Where the pointer was when the full-screen screen saver started, in screen coordinates.
 extern POINT pointerAtStart;

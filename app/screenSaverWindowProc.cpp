@@ -1,15 +1,18 @@
-// The screen saver's window procedure: in full screen any key, any mouse button, or a move of
-// the pointer away from where it was at the start closes the window; the end of the tune starts
-// it again; everything else gets the system's default handling.
+// The screen saver's window procedure: in full screen any key, any mouse button, a move of the
+// pointer away from where it was at the start, or another window taking the activation closes
+// the window, and no second screen saver starts over it; the end of the tune starts it again;
+// everything else gets the system's default handling.
 #include <cstdlib>
 
 #include "app/screenSaver.h"
+#include "app/systemCommand.h"
 #include "music/MidiPlayer.h"
 #include "platform/PlatformCalls.h"
 #include "scene/Scene.h"
 #include "scene/SceneHost.h"
 
 bool screenSaverEndsOnInput = false;
+bool screenSaverEndsOnDeactivation = false;
 POINT pointerAtStart = {0, 0};
 
 namespace {
@@ -24,6 +27,18 @@ bool pointerMovedAway() {
     platform.GetCursorPos(&now);
     return std::labs(now.x - pointerAtStart.x) > POINTER_JITTER ||
            std::labs(now.y - pointerAtStart.y) > POINTER_JITTER;
+}
+
+// True when an activation message says that the window, or the program, lost the activation.
+bool lostActivation(UINT message, WPARAM wParam) {
+    // WM_ACTIVATE's high word says whether the window is minimised.
+    return message == WM_ACTIVATE ? LOWORD(wParam) == WA_INACTIVE : wParam == FALSE;
+}
+
+// True for the system commands that the running screen saver refuses: another screen saver
+// over it, and a close that the user did not ask for.
+bool refusedCommand(WPARAM command) {
+    return systemCommand(command) == SC_SCREENSAVE || systemCommand(command) == SC_CLOSE;
 }
 
 } // namespace
@@ -47,6 +62,19 @@ LRESULT CALLBACK screenSaverWindowProc(HWND window, UINT message, WPARAM wParam,
         // The system also sends one when the window appears under a pointer that did not move.
         if (screenSaverEndsOnInput && pointerMovedAway()) {
             platform.PostMessageA(window, WM_CLOSE, 0, 0);
+        }
+        break;
+    case WM_ACTIVATE:
+    case WM_ACTIVATEAPP:
+    case WM_NCACTIVATE:
+        // Something else needs the screen: a reminder, a call, a prompt.
+        if (screenSaverEndsOnDeactivation && lostActivation(message, wParam)) {
+            platform.PostMessageA(window, WM_CLOSE, 0, 0);
+        }
+        break;
+    case WM_SYSCOMMAND:
+        if (screenSaverEndsOnInput && refusedCommand(wParam)) {
+            return FALSE;
         }
         break;
     case MM_MCINOTIFY:

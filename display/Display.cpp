@@ -38,11 +38,19 @@ bool newDisplaySurfaces(Surface *&primary, Surface *&backBuffer) {
     return primary && backBuffer;
 }
 
-// Copies the whole back buffer to where the window's client area is on the screen, scaled to
-// fit it by whole numbers (or shrunk, in a window smaller than the picture) and centred.
-HRESULT copyToWindow(HWND window, IDirectDrawSurface *primary, IDirectDrawSurface *backBuffer) {
-    RECT client = {0, 0, 0, 0};
-    platform.GetClientRect(window, &client);
+// True when rect holds no pixel.
+bool isEmpty(const RECT &rect) {
+    return rect.right <= rect.left || rect.bottom <= rect.top;
+}
+
+// Copies the whole back buffer to where area (the client area when empty) is on the screen,
+// scaled to fit it by whole numbers (or shrunk, in a window smaller than the picture) and
+// centred.
+HRESULT copyToWindow(HWND window, const RECT &area, IDirectDrawSurface *primary,
+                     IDirectDrawSurface *backBuffer) {
+    RECT client = area;
+    if (isEmpty(client))
+        platform.GetClientRect(window, &client);
     RECT picture = pictureRect(client, ScreenWidth, ScreenHeight);
     POINT origin = {0, 0};
     platform.ClientToScreen(window, &origin);
@@ -74,7 +82,7 @@ void releaseWrapped(Surface *&wrapper) {
 
 Display::Display()
     : clipper(nullptr), primary(nullptr), backBuffer(nullptr), fullScreen(0), window(nullptr),
-      wrongMode(0) {
+      wrongMode(0), pictureArea{0, 0, 0, 0} {
     directDraw = nullptr;
 }
 
@@ -156,8 +164,9 @@ void Display::present(int32_t waitForVerticalBlank) {
         directDraw->WaitForVerticalBlank(DDWAITVB_BLOCKBEGIN, nullptr);
         pacer.afterVerticalBlankWait();
     }
-    HRESULT shown = fullScreen ? primary->surface->Flip(nullptr, DDFLIP_WAIT)
-                               : copyToWindow(window, primary->surface, backBuffer->surface);
+    HRESULT shown = fullScreen
+                        ? primary->surface->Flip(nullptr, DDFLIP_WAIT)
+                        : copyToWindow(window, pictureArea, primary->surface, backBuffer->surface);
     if (shown == DDERR_SURFACELOST)
         restoreLost();
 }

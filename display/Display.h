@@ -47,4 +47,7 @@ class Display {
     int32_t wrongMode;
     // Keeps the frames a refresh period apart where the vertical-blank wait returns at once.
     FramePacer pacer;
+    // Windowed: the part of the window's client area, in client coordinates, that the picture is
+    // fitted into and centred in; empty (as made), the whole client area. Set before the set-up.
+    RECT pictureArea;
 };

@@ -53,6 +53,7 @@ const PlatformCalls realPlatformCalls = {
     ::SetWaitableTimer,
     ::WaitForSingleObject,
     ::Sleep,
+    ::SetThreadExecutionState,
     ::IsWindow,
     ::GetCursorPos,
     ::DialogBoxParamA,

@@ -69,6 +69,7 @@ struct PlatformCalls {
     decltype(&::SetWaitableTimer) SetWaitableTimer;
     decltype(&::WaitForSingleObject) WaitForSingleObject;
     decltype(&::Sleep) Sleep;
+    decltype(&::SetThreadExecutionState) SetThreadExecutionState;
 
     // The screen saver: its preview's host window, the pointer, the settings dialog, and the
     // setting kept in the registry (USER32, ADVAPI32).

@@ -2,6 +2,7 @@
 
 #include "platform/PlatformCalls.h"
 #include "platform/resultText.h"
+#include "scene/SceneHost.h"
 #include "scene/windowSizeFor.h"
 
 HWND mainWindow = nullptr;
@@ -24,6 +25,7 @@ Star stars[STAR_COUNT] = {};
 SIZE windowedScreenSize = {0, 0};
 bool centreWhenRestored = false;
 SIZE mainWindowSize = {SCREEN_WIDTH, SCREEN_HEIGHT};
+SceneHost sceneHost;
 
 SIZE screenSize() {
     return {platform.GetSystemMetrics(SM_CXSCREEN), platform.GetSystemMetrics(SM_CYSCREEN)};

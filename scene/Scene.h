@@ -89,6 +89,8 @@ void rebuildWindowedDisplay();
 // Centres the window, once, after it is restored, when the windowed display was built for a new
 // screen while it was minimised.
 void centreRestoredWindow();
+// True while a complete full-screen display is in use.
+bool fullScreenDisplayInUse();
 // Moves everything one step and draws and presents one frame.
 void renderFrame();
 

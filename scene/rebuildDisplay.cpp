@@ -59,9 +59,10 @@ ResultCode setUpFullScreen() {
 }
 
 // Sets up the windowed display for the desktop as it is now and centres the window on it,
-// whatever the outcome, unless the scene's host places the window; notes the size of the screen
-// the display was built for.
+// whatever the outcome, unless the scene's host places the window; the picture goes where the
+// host wants it. Notes the size of the screen the display was built for.
 ResultCode setUpWindowed(UINT placementFlags) {
+    currentDisplay->pictureArea = sceneHost.pictureArea;
     ResultCode result = currentDisplay->setWindowed(mainWindow, SCREEN_WIDTH, SCREEN_HEIGHT);
     if (result != RC_SUCCESS) {
         reportSetUpFailure(result);
@@ -119,6 +120,10 @@ void rebuildDisplay(DisplayKind kind) {
         reloadSprite(logoSprite, "logo.bmp");
     }
     buildingDisplay = false;
+}
+
+bool fullScreenDisplayInUse() {
+    return currentDisplay && currentDisplay->fullScreen && currentDisplay->backBuffer;
 }
 
 void toggleDisplayMode() {

@@ -46,16 +46,27 @@ ResultCode openDataFile() {
     return beside.empty() ? result : dataFile->open(beside.c_str());
 }
 
-// Copies the tune out of the data file and starts it; the first failing step's code.
+// Copies the tune out of the data file, under the host's name for the copy, and starts it; the
+// first failing step's code.
 ResultCode startMusic() {
     // A missing entry gives size 0 and a null stream; the player copes with both.
     int32_t size = dataFile->sizeOf(TUNE_ENTRY_NAME);
     FILE *stream = dataFile->find(TUNE_ENTRY_NAME);
-    ResultCode result = midiPlayer->extract(TUNE_ENTRY_NAME, stream, size);
+    ResultCode result = midiPlayer->extract(sceneHost.tuneCopyName, stream, size);
     if (result != RC_SUCCESS) {
         return result;
     }
     return midiPlayer->play();
+}
+
+// Starts the tune when the host plays one; a host that can do without it runs on silently when
+// it cannot be copied or played (another program's sequencer may be in use).
+ResultCode startHostedMusic() {
+    if (!sceneHost.playsTune) {
+        return RC_SUCCESS;
+    }
+    ResultCode result = startMusic();
+    return sceneHost.tuneIsOptional ? RC_SUCCESS : result;
 }
 
 } // namespace
@@ -68,8 +79,8 @@ bool startScene() {
     dataFile = new DataFile();
 
     ResultCode result = openDataFile();
-    if (result == RC_SUCCESS && sceneHost.playsTune) {
-        result = startMusic();
+    if (result == RC_SUCCESS) {
+        result = startHostedMusic();
     }
     if (result != RC_SUCCESS) {
         reportFailure(result);

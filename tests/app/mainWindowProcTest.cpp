@@ -23,6 +23,7 @@ struct Effects {
     int quits = 0;
     int closes = 0;
     int messageBoxes = 0;
+    EXECUTION_STATE executionState = 0;
 };
 
 Effects effects;
@@ -45,6 +46,12 @@ BOOL WINAPI recordPostMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
     EXPECT_EQ(lParam, 0);
     ++effects.closes;
     return TRUE;
+}
+
+// The last execution state the procedure asked for; 0 for none.
+EXECUTION_STATE WINAPI recordExecutionState(EXECUTION_STATE state) {
+    effects.executionState = state;
+    return ES_CONTINUOUS;
 }
 
 int WINAPI countMessageBox(HWND, LPCSTR, LPCSTR, UINT) {
@@ -72,6 +79,7 @@ class MainWindowProc : public ::testing::Test {
         calls.set(&PlatformCalls::MessageBoxA, countMessageBox);
         calls.set(&PlatformCalls::DirectDrawCreate, failDirectDrawCreate);
         calls.set(&PlatformCalls::SetWindowPos, ignoreSetWindowPos);
+        calls.set(&PlatformCalls::SetThreadExecutionState, recordExecutionState);
         midiPlayer = new MidiPlayer();
         midiPlayer->tempPath = tempPath;
         currentDisplay = new Display();
@@ -108,7 +116,11 @@ struct Route {
     int closes;
     int toggles;
     int plays;
+    bool fullScreen = false; // a complete full-screen display is in use
+    EXECUTION_STATE executionState = 0;
 };
+
+constexpr EXECUTION_STATE DISPLAY_IN_USE = ES_CONTINUOUS | ES_DISPLAY_REQUIRED;
 
 // A toggle here always fails its set-up, which posts a quit of its own (hence quits 1).
 const Route routes[] = {
@@ -119,7 +131,7 @@ const Route routes[] = {
     {"Enter up", WM_KEYUP, VK_RETURN, true, 0, 0, 0, 0},
     {"A down", WM_KEYDOWN, 'A', true, 0, 0, 0, 0},
     {"Alt+Enter down", WM_SYSKEYDOWN, VK_RETURN, true, 0, 0, 0, 0},
-    {"Alt+Enter release", WM_SYSKEYUP, VK_RETURN, true, 1, 0, 1, 0},
+    {"Alt+Enter release", WM_SYSKEYUP, VK_RETURN, true, 1, 0, 1, 0, false, ES_CONTINUOUS},
     {"Alt+Escape release", WM_SYSKEYUP, VK_ESCAPE, true, 0, 0, 0, 0},
     {"Alt release", WM_SYSKEYUP, VK_MENU, true, 0, 0, 0, 0},
     {"MCI successful", MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, true, 0, 0, 0, 1},
@@ -131,6 +143,16 @@ const Route routes[] = {
     {"WM_PAINT", WM_PAINT, 0, true, 0, 0, 0, 0},
     {"WM_DISPLAYCHANGE before any display", WM_DISPLAYCHANGE, 32, true, 0, 0, 0, 0},
     {"WM_CHAR Escape", WM_CHAR, VK_ESCAPE, true, 0, 0, 0, 0},
+    {"SC_SCREENSAVE in the window", WM_SYSCOMMAND, SC_SCREENSAVE, true, 0, 0, 0, 0},
+    {"SC_MONITORPOWER in the window", WM_SYSCOMMAND, SC_MONITORPOWER, true, 0, 0, 0, 0},
+    {"minimised in the window", WM_SIZE, SIZE_MINIMIZED, true, 0, 0, 0, 0},
+    {"SC_SCREENSAVE in full screen", WM_SYSCOMMAND, SC_SCREENSAVE, false, 0, 0, 0, 0, true},
+    {"SC_MONITORPOWER in full screen", WM_SYSCOMMAND, SC_MONITORPOWER, false, 0, 0, 0, 0, true},
+    {"SC_KEYMENU in full screen", WM_SYSCOMMAND, SC_KEYMENU, true, 0, 0, 0, 0, true},
+    {"minimised in full screen", WM_SIZE, SIZE_MINIMIZED, true, 0, 0, 0, 0, true, ES_CONTINUOUS},
+    {"restored in full screen", WM_SIZE, SIZE_RESTORED, true, 0, 0, 0, 0, true, DISPLAY_IN_USE},
+    {"Alt+Enter back to the window", WM_SYSKEYUP, VK_RETURN, true, 1, 0, 1, 0, true, ES_CONTINUOUS},
+    {"WM_DESTROY in full screen", WM_DESTROY, 0, false, 1, 0, 0, 0, true, ES_CONTINUOUS},
 };
 
 int countPlays(const std::vector<std::string> &commands) {
@@ -146,6 +168,9 @@ TEST_F(MainWindowProc, RoutesEachMessageToItsAction) {
         SCOPED_TRACE(route.name);
         effects = Effects();
         MciRecorder::calls.clear();
+        currentDisplay->release();
+        currentDisplay->fullScreen = route.fullScreen;
+        currentDisplay->backBuffer = route.fullScreen ? new Surface() : nullptr;
         int fullScreenBefore = fullScreenNext;
 
         LRESULT result = mainWindowProc(TEST_WINDOW, route.message, route.wParam, 0);
@@ -157,6 +182,7 @@ TEST_F(MainWindowProc, RoutesEachMessageToItsAction) {
         EXPECT_EQ(fullScreenNext != fullScreenBefore ? 1 : 0, route.toggles);
         EXPECT_EQ(effects.messageBoxes, route.toggles);
         EXPECT_EQ(countPlays(MciRecorder::commands()), route.plays);
+        EXPECT_EQ(effects.executionState, route.executionState);
     }
 }
 

@@ -5,7 +5,10 @@
 #include <string>
 
 #include "app/screenSaver.h"
+#include "app/screenSaverSettings.h"
+#include "display/pictureRect.h"
 #include "doubles/PlatformOverride.h"
+#include "scene/SceneHost.h"
 
 namespace {
 
@@ -14,8 +17,9 @@ const HWND OWNER = reinterpret_cast<HWND>(5678);
 std::string started; // "run", "preview" or "settings"
 HWND startedWith;
 
+bool hostAlive = true; // false once the preview's host is gone
 BOOL WINAPI fakeIsWindow(HWND window) {
-    return window == HOST || window == OWNER;
+    return (window == HOST && hostAlive) || window == OWNER;
 }
 // Its own one-at-a-time rule: a running demo does not keep the screen saver away.
 HANDLE WINAPI fakeCreateMutexW(LPSECURITY_ATTRIBUTES, BOOL, LPCWSTR name) {
@@ -28,11 +32,14 @@ DWORD WINAPI noLastError() {
 ATOM WINAPI fakeRegisterClassA(const WNDCLASSA *) {
     return 1;
 }
-HWND WINAPI refuseCreateWindowExA(DWORD, LPCSTR, LPCSTR, DWORD style, int, int, int, int,
-                                  HWND parent, HMENU, HINSTANCE, LPVOID) {
+RECT created;
+HWND createdWindow = nullptr; // what CreateWindowExA answers: none, unless a test makes one
+HWND WINAPI refuseCreateWindowExA(DWORD, LPCSTR, LPCSTR, DWORD style, int x, int y, int width,
+                                  int height, HWND parent, HMENU, HINSTANCE, LPVOID) {
+    created = {x, y, x + width, y + height};
     started = style & WS_CHILD ? "preview" : "run";
     startedWith = parent;
-    return nullptr;
+    return createdWindow;
 }
 INT_PTR WINAPI fakeDialogBoxParamA(HINSTANCE, LPCSTR, HWND owner, DLGPROC, LPARAM) {
     started = "settings";
@@ -75,6 +82,125 @@ TEST(ScreenSaverCommand, StartsWhatTheCommandLineAsksForOrEndsWithItsCode) {
         EXPECT_EQ(started, c.started) << c.commandLine;
         EXPECT_EQ(startedWith, c.window) << c.commandLine;
     }
+}
+
+// The monitors of a virtual-screen row: the virtual screen, where the window must go, and the
+// primary monitor's size.
+RECT virtualScreen;
+SIZE primary;
+int WINAPI rowMetrics(int index) {
+    const int asked[] = {SM_XVIRTUALSCREEN,  SM_YVIRTUALSCREEN, SM_CXVIRTUALSCREEN,
+                         SM_CYVIRTUALSCREEN, SM_CXSCREEN,       SM_CYSCREEN};
+    const int answers[] = {virtualScreen.left,
+                           virtualScreen.top,
+                           virtualScreen.right - virtualScreen.left,
+                           virtualScreen.bottom - virtualScreen.top,
+                           primary.cx,
+                           primary.cy};
+    for (int i = 0; i < 6; ++i) {
+        if (asked[i] == index) {
+            return answers[i];
+        }
+    }
+    return 0;
+}
+
+TEST(ScreenSaverCommand, CoversTheVirtualScreenWithThePictureOnThePrimaryMonitor) {
+    const struct {
+        const char *name;
+        RECT window;
+        SIZE primary;
+        RECT picture; // on the screen
+    } rows[] = {
+        {"one monitor", {0, 0, 1024, 768}, {1024, 768}, {192, 144, 832, 624}},
+        {"a second to the right", {0, 0, 2304, 1024}, {1024, 768}, {192, 144, 832, 624}},
+        {"a second to the left", {-1280, 0, 1920, 1080}, {1920, 1080}, {320, 60, 1600, 1020}},
+        {"a second above", {0, -1200, 1600, 768}, {1024, 768}, {192, 144, 832, 624}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        PlatformOverride table;
+        virtualScreen = row.window;
+        primary = row.primary;
+        table.set(&PlatformCalls::GetSystemMetrics, rowMetrics);
+        table.set(&PlatformCalls::CreateMutexW, fakeCreateMutexW);
+        table.set(&PlatformCalls::GetLastError, noLastError);
+        table.set(&PlatformCalls::RegisterClassA, fakeRegisterClassA);
+        table.set(&PlatformCalls::CreateWindowExA, refuseCreateWindowExA);
+        runScreenSaver(nullptr, "/s");
+        RECT picture = pictureRect(sceneHost.pictureArea, 640, 480);
+        OffsetRect(&picture, created.left, created.top);
+        EXPECT_TRUE(EqualRect(&created, &row.window));
+        EXPECT_TRUE(EqualRect(&picture, &row.picture));
+    }
+    sceneHost = SceneHost();
+}
+
+// The registry's answer to the setting: its result and the value.
+LONG settingResult;
+DWORD settingValue;
+LSTATUS WINAPI rowSetting(HKEY, LPCSTR, LPCSTR, DWORD, LPDWORD, PVOID data, LPDWORD) {
+    *static_cast<DWORD *>(data) = settingValue;
+    return settingResult;
+}
+
+TEST(ScreenSaverSetting, PlaysTheTuneOnlyForAValueOfOne) {
+    const struct {
+        LONG result;
+        DWORD value;
+        bool on;
+    } rows[] = {
+        {ERROR_FILE_NOT_FOUND, 1, false}, {ERROR_SUCCESS, 0, false}, {ERROR_SUCCESS, 1, true}};
+    for (const auto &row : rows) {
+        PlatformOverride table;
+        table.set(&PlatformCalls::RegGetValueA, rowSetting);
+        settingResult = row.result;
+        settingValue = row.value;
+        EXPECT_EQ(tuneSettingOn(), row.on) << row.result << " " << row.value;
+    }
+}
+
+// The preview's message loop: the host goes at the first look at the queue; a loop that does not
+// watch it gets the quit message, exit code 99, after 50 more looks.
+int looks;
+BOOL WINAPI emptyQueueUntilQuit(LPMSG, HWND, UINT, UINT, UINT) {
+    hostAlive = false;
+    return ++looks > 50;
+}
+BOOL WINAPI quitWith99(LPMSG message, HWND, UINT, UINT) {
+    message->wParam = 99;
+    return 0;
+}
+DWORD WINAPI demoFolderProgram(HMODULE, LPWSTR path, DWORD) {
+    // The tests run in the build's tests folder, beside its demo folder with the data file.
+    wcscpy(path, L"..\\demo\\Zorv2Demo.scr");
+    return static_cast<DWORD>(wcslen(path));
+}
+HRESULT WINAPI failDirectDrawCreate(GUID *, IDirectDraw **, IUnknown *) {
+    return DDERR_GENERIC;
+}
+int WINAPI noBox(HWND, LPCSTR, LPCSTR, UINT) {
+    return IDOK;
+}
+void WINAPI noQuit(int) {}
+
+TEST(ScreenSaverCommand, PreviewEndsOnceItsHostIsGone) {
+    PlatformOverride table;
+    table.set(&PlatformCalls::IsWindow, fakeIsWindow);
+    table.set(&PlatformCalls::RegisterClassA, fakeRegisterClassA);
+    table.set(&PlatformCalls::CreateWindowExA, refuseCreateWindowExA);
+    table.set(&PlatformCalls::GetModuleFileNameW, demoFolderProgram);
+    table.set(&PlatformCalls::DirectDrawCreate, failDirectDrawCreate);
+    table.set(&PlatformCalls::MessageBoxA, noBox);
+    table.set(&PlatformCalls::PostQuitMessage, noQuit);
+    table.set(&PlatformCalls::PeekMessageA, emptyQueueUntilQuit);
+    table.set(&PlatformCalls::GetMessageA, quitWith99);
+    createdWindow = reinterpret_cast<HWND>(0x99);
+    EXPECT_EQ(runScreenSaver(nullptr, "/p 1234"), 0);
+    EXPECT_EQ(looks, 1) << "the preview did not start its loop, or did not watch its host";
+    createdWindow = nullptr;
+    hostAlive = true;
+    sceneHost = SceneHost();
 }
 
 } // namespace

@@ -28,7 +28,8 @@ TEST(centredWindowPosition, HalvesTheScreenTowardZeroWithoutClamping) {
 TEST(windowScaleFor, WholeNumberOfTheDpiThatFitsTheScreen) {
     // screen width, height, dpi, scale
     const int cases[][4] = {{1920, 1080, 191, 1}, {1920, 1080, 192, 2}, {1920, 1080, 288, 2},
-                            {3840, 2160, 288, 3}, {1280, 959, 192, 1},  {1920, 1080, 0, 1}};
+                            {3840, 2160, 288, 3}, {1280, 959, 192, 1},  {1280, 960, 192, 2},
+                            {1920, 1080, 0, 1}};
     for (const auto &c : cases) {
         EXPECT_EQ(c[3], windowScaleFor({c[0], c[1]}, c[2])) << c[0] << "x" << c[1] << " " << c[2];
     }

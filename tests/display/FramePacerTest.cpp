@@ -25,6 +25,7 @@ TEST(NextDueTime, KeepsTheGridUnlessThePlatformPacesOrTheFrameIsAPeriodBehind) {
         {12000, 10000, 0, 1000, 12000},   // a whole period late: the grid starts afresh
         {15000, 10000, 0, 1000, 15000},   // a slow frame
         {10950, 10000, 100, 1000, 10950}, // the wait ended at the frame's blank: it paces
+        {10650, 10000, 100, 1000, 10650}, // even 0.35 of a period early
         {10100, 10000, 500, 1000, 11000}, // no blank so early: the thread was held up
         {10100, 10000, 499, 1000, 11000}, //
         {10100, 0, 0, 1000, 10100},       // the first frame

@@ -2,6 +2,7 @@
 // mouse move, /p inside another program's window until it goes, /c and its one setting.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -102,11 +103,33 @@ HWND createProbe() {
                            320, 240, nullptr, nullptr, nullptr, nullptr);
 }
 
-// The tune's copy, in the temporary folder this test and the screen saver share.
-std::string tuneCopy() {
+// A copy of the tune, in the temporary folder this test and the programs share: the screen
+// saver's own unless named.
+std::string tuneCopy(const char *name = "Zorvd-saver.mid") {
     char folder[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + "Zorvd.mid";
+    return std::string(folder) + name;
+}
+
+// True once the file at path is open in MCI's sequencer, which holds the tune it opened against
+// writing until the device is closed; false when that does not happen in time.
+bool heldOpen(const std::string &path) {
+    for (DWORD waited = 0; waited < TIMEOUT_MS; waited += 100) {
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION) {
+            return true;
+        }
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+        }
+        Sleep(100);
+    }
+    return false;
+}
+
+void setTuneSetting(DWORD on) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, SETTINGS_KEY, "PlayTune", REG_DWORD, &on, sizeof on);
 }
 
 class ScreenSaver : public ::testing::Test {
@@ -191,21 +214,69 @@ TEST_F(ScreenSaver, SettingsKeepTheTuneChoiceAndTheNextRunPlaysItUntilAKey) {
     start(run, "/s");
     HWND window = run.waitForWindowTitled(TITLE, TIMEOUT_MS);
     ASSERT_NE(window, nullptr);
-    // MCI's sequencer holds the tune it opened against writing until the device is closed.
-    bool opened = false;
-    for (DWORD waited = 0; !opened && waited < TIMEOUT_MS; waited += 100) {
-        Sleep(100);
-        HANDLE file =
-            CreateFileA(tuneCopy().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                        nullptr, OPEN_EXISTING, 0, nullptr);
-        opened = file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION;
-        if (file != INVALID_HANDLE_VALUE) {
-            CloseHandle(file);
-        }
-    }
-    EXPECT_TRUE(opened) << "the tune's copy " << tuneCopy() << " was not opened";
+    EXPECT_TRUE(heldOpen(tuneCopy())) << "the tune's copy " << tuneCopy() << " was not opened";
     pressKey(window, VK_SPACE);
     expectExitWithZero(run);
+}
+
+TEST_F(ScreenSaver, BesideTheDemoPlayingItsTunePlaysItsOwnWithoutABoxAndLeavesTheDemoRunning) {
+    DemoProcess demo;
+    ASSERT_TRUE(demo.start(makeWorkFolder("BesideTheDemo")));
+    HWND demoWindow = demo.waitForMainWindow(TIMEOUT_MS);
+    ASSERT_NE(demoWindow, nullptr);
+    ASSERT_TRUE(heldOpen(tuneCopy("Zorvd.mid"))) << "the demo plays no tune";
+    setTuneSetting(1);
+
+    start(saver, "/s");
+    HWND window = saver.waitForWindowTitled(TITLE, TIMEOUT_MS);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(pictureRunsIn(PICTURE));
+    EXPECT_TRUE(heldOpen(tuneCopy())) << "the screen saver plays no tune";
+    EXPECT_EQ(countWindowsTitled(saver.processId(), "Error!"), 0);
+    pressKey(window, VK_SPACE);
+    expectExitWithZero(saver);
+
+    EXPECT_TRUE(demo.isRunning());
+    EXPECT_TRUE(pictureRunsIn(PICTURE)) << "the demo stopped drawing";
+    EXPECT_TRUE(heldOpen(tuneCopy("Zorvd.mid"))) << "the demo's tune was closed";
+}
+
+TEST_F(ScreenSaver, OnTwoMonitorsCoversBothWithThePictureOnThePrimary) {
+    if (GetSystemMetrics(SM_CMONITORS) < 2) {
+        GTEST_SKIP() << "needs two monitors; ctest's e2e_two_monitors runs this";
+    }
+    // The primary 1024 x 768 on the left, a second 1280 x 1024 on its right.
+    const RECT both = {0, 0, 2304, 1024};
+    const RECT second = {1024, 0, 2304, 1024};
+    // Work on the second monitor, which the screen saver must hide.
+    HWND work = CreateWindowExA(0, "STATIC", "work", WS_POPUP | WS_VISIBLE, 1200, 100, 320, 240,
+                                nullptr, nullptr, nullptr, nullptr);
+    pumpMessages(300);
+    start(saver, "/s");
+    HWND window = saver.waitForWindowTitled(TITLE, TIMEOUT_MS);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(pictureRunsIn(PICTURE)) << "no picture centred on the primary monitor";
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    EXPECT_TRUE(EqualRect(&rect, &both));
+    Capture screen = captureScreen(second);
+    EXPECT_EQ(std::count(screen.pixels.begin(), screen.pixels.end(), 0u),
+              screen.width * screen.height)
+        << "the second monitor is not black";
+    pressKey(window, VK_SPACE);
+    expectExitWithZero(saver);
+    DestroyWindow(work);
+}
+
+TEST_F(ScreenSaver, EndsWhenAnotherWindowTakesTheForeground) {
+    start(saver, "/s");
+    ASSERT_NE(saver.waitForWindowTitled(TITLE, TIMEOUT_MS), nullptr);
+    ASSERT_TRUE(pictureRunsIn(PICTURE)) << "it did not start";
+    HWND reminder = createProbe();
+    SetWindowPos(reminder, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(reminder);
+    expectExitWithZero(saver);
+    DestroyWindow(reminder);
 }
 
 } // namespace

@@ -19,6 +19,10 @@ struct FailureCase {
     // What the working directory holds as Varev1.WAD; null for no file at all.
     std::vector<char> (*dataFile)();
     const char *expectedText;
+    // The program, its arguments and the class of the window that owns the box.
+    const char *program = "Zorv2Demo.exe";
+    const char *arguments = "";
+    const char *ownerClass = DEMO_WINDOW_CLASS;
 };
 
 std::vector<char> realDataFile() {
@@ -49,6 +53,9 @@ const FailureCase failures[] = {
     {"EmptyDataFile", emptyFile, "File header invalid or corrupt!"},
     {"BadHeader", withHeaderNotEndedByNul, "File header invalid or corrupt!"},
     {"BadDirectory", withTrailerPointingAway, "Data file directory missing or corrupt!"},
+    // The box takes the activation from the screen saver's window, which must not end it.
+    {"ScreenSaverNoDataFile", nullptr, "File not found!", "Zorv2Demo.scr", "/s",
+     "Zorv2 Demo screen saver"},
 };
 
 class StartupFailure : public ::testing::TestWithParam<FailureCase> {};
@@ -61,17 +68,20 @@ TEST_P(StartupFailure, ShowsOneMessageBoxAndEndsWithExitCodeZero) {
     }
 
     // A copy of the program with no data file beside it, so only the starting folder's counts.
-    std::string program = folder + "\\Zorv2Demo.exe";
-    ASSERT_TRUE(CopyFileA((folderFromEnvironment("ZORV2_DEMO_DIR") + "\\Zorv2Demo.exe").c_str(),
-                          program.c_str(), FALSE));
+    std::string program = folder + "\\" + failure.program;
+    ASSERT_TRUE(
+        CopyFileA((folderFromEnvironment("ZORV2_DEMO_DIR") + "\\" + failure.program).c_str(),
+                  program.c_str(), FALSE));
     DemoProcess demo;
-    ASSERT_TRUE(demo.startProgram(program, folder));
+    ASSERT_TRUE(demo.startProgram(program, folder, failure.arguments));
     HWND box = demo.waitForWindowTitled("Error!", BOX_TIMEOUT_MS);
     ASSERT_NE(box, nullptr) << "no message box captioned \"Error!\"";
-    Sleep(500); // a second box, if the demo wrongly showed one, would be up by now
+    // A second box, if the demo wrongly showed one, would be up by now; a box whose owner closed
+    // would be gone, Wine's waits for the withdrawn windows included (docs/wine.md).
+    Sleep(3000);
     EXPECT_EQ(countWindowsTitled(demo.processId(), "Error!"), 1);
     EXPECT_EQ(messageBoxText(box), failure.expectedText);
-    EXPECT_EQ(GetWindow(box, GW_OWNER), FindWindowA(DEMO_WINDOW_CLASS, nullptr))
+    EXPECT_EQ(GetWindow(box, GW_OWNER), FindWindowA(failure.ownerClass, nullptr))
         << "the message box is owned by the demo's window";
 
     pressKey(box, VK_RETURN);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "scene/Scene.h"
+#include "scene/SceneHost.h"
 #include "scene/starField.h"
 
 void resetSceneState() {
@@ -22,4 +23,5 @@ void resetSceneState() {
     std::fill(stars, stars + STAR_COUNT, Star{0, 0});
     starRandomState = STAR_RANDOM_START;
     centreWhenRestored = false;
+    sceneHost = SceneHost();
 }

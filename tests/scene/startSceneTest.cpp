@@ -4,8 +4,10 @@
 
 #include "SceneStartBed.h"
 #include "ScenePlatform.h"
+#include "datafile/DataFile.h"
 #include "display/Display.h"
 #include "scene/Scene.h"
+#include "scene/SceneHost.h"
 
 namespace {
 
@@ -108,6 +110,21 @@ TEST_F(StartSceneTest, WithoutATuneEntryStartsWithAnEmptyCopy) {
     EXPECT_TRUE(readFile<Bytes>(TUNE_COPY_PATH).empty());
 }
 
+// The screen saver's hosting: a tune that cannot be copied or played is not worth a box.
+TEST_F(StartSceneTest, TheScreenSaversHostingRunsOnSilentlyWhenTheTuneFails) {
+    writeDataFile(makeDemoDataFile(32, 8, 200, 100));
+    sceneHost.tuneIsOptional = true;
+    sceneHost.pictureArea = {1, 2, 3, 4};
+    for (int failingCall : {1, 2, -1}) { // the open; the play; the copy
+        MciRecorder::failingCall = failingCall;
+        FakeTempPath::directory = failingCall < 0 ? ".\\no-such-directory\\" : TEMPORARY_DIRECTORY;
+        EXPECT_TRUE(startScene());
+        EXPECT_EQ(currentDisplay->pictureArea.bottom, 4) << "the picture goes where the host says";
+        dataFile->close(); // the next start opens it again
+    }
+    EXPECT_TRUE(sceneCalls.messageBoxes.empty());
+}
+
 // Started from another folder: the data file beside the program is the one used.
 TEST_F(StartSceneTest, WithoutADataFileInTheStartingFolderUsesTheOneBesideTheProgram) {
     ASSERT_TRUE(writeFile(DATA_FILE_BESIDE_PROGRAM, makeDemoDataFile(32, 8, 200, 100)));
@@ -133,6 +150,7 @@ struct StartFailure {
     const char *text;
     size_t mciCommandsSent;
     bool temporaryPathAsked;
+    bool tuneIsOptional = false; // hosted as the screen saver is
 };
 
 class StartSceneFailureTest : public SceneStartBed,
@@ -174,6 +192,7 @@ class StartSceneFailureTest : public SceneStartBed,
 TEST_P(StartSceneFailureTest, ShowsOneMessageAndStopsAtTheFailingStep) {
     const StartFailure &c = GetParam();
     arrange(c.fault);
+    sceneHost.tuneIsOptional = c.tuneIsOptional;
 
     EXPECT_FALSE(startScene());
 
@@ -205,6 +224,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(StartFailure{"MissingDataFile", Fault::NoFile, "File not found!", 0, false},
                       StartFailure{"BadHeader", Fault::BadHeader, "File header invalid or corrupt!",
                                    0, false},
+                      StartFailure{"BadHeaderForAQuietHost", Fault::BadHeader,
+                                   "File header invalid or corrupt!", 0, false, true},
                       StartFailure{"BadDirectory", Fault::BadDirectory,
                                    "Data file directory missing or corrupt!", 0, false},
                       StartFailure{"TemporaryFileNotCreatable", Fault::NoTemporaryFile,

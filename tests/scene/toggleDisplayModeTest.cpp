@@ -69,6 +69,23 @@ TEST_F(ToggleDisplayModeTest, AlternatesFullScreenAndWindowedSetUps) {
     EXPECT_EQ(0, ddraw.log.callsAfterRelease());
 }
 
+std::vector<EXECUTION_STATE> executionStates;
+EXECUTION_STATE WINAPI recordExecutionState(EXECUTION_STATE state) {
+    executionStates.push_back(state);
+    return ES_CONTINUOUS;
+}
+
+TEST_F(ToggleDisplayModeTest, AltEnterTellsTheSystemTheDisplayIsInUseOnlyInFullScreen) {
+    startWorkingScene();
+    PlatformOverride calls;
+    calls.set(&PlatformCalls::SetThreadExecutionState, recordExecutionState);
+    executionStates.clear();
+    mainWindowProc(TEST_WINDOW, WM_SYSKEYUP, VK_RETURN, 0);
+    mainWindowProc(TEST_WINDOW, WM_SYSKEYUP, VK_RETURN, 0);
+    EXPECT_EQ((std::vector<EXECUTION_STATE>{ES_CONTINUOUS | ES_DISPLAY_REQUIRED, ES_CONTINUOUS}),
+              executionStates);
+}
+
 TEST_F(ToggleDisplayModeTest, ReleasesTheOldDisplayBeforeMakingTheNewOne) {
     startWorkingScene();
     ddraw.log.clear();

@@ -1,3 +1,0 @@
-#include "scene/SceneHost.h"
-
-SceneHost sceneHost = {true, false};
