@@ -248,6 +248,14 @@ TEST_F(ScreenSaver, OnTwoMonitorsCoversBothWithThePictureOnThePrimary) {
     // The primary 1024 x 768 on the left, a second 1280 x 1024 on its right.
     const RECT both = {0, 0, 2304, 1024};
     const RECT second = {1024, 0, 2304, 1024};
+    // NOTE: Wine 10 reads Xinerama's second screen with the primary's rectangle, so its virtual
+    // screen is the primary alone and nothing here can be seen (docs/wine.md).
+    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    if (width != both.right || height != both.bottom) {
+        GTEST_SKIP() << "Wine's monitors do not make up the two screens: a virtual screen of "
+                     << width << " x " << height << "; the doubles' table covers this";
+    }
     // Work on the second monitor, which the screen saver must hide.
     HWND work = CreateWindowExA(0, "STATIC", "work", WS_POPUP | WS_VISIBLE, 1200, 100, 320, 240,
                                 nullptr, nullptr, nullptr, nullptr);
