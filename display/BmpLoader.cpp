@@ -74,7 +74,9 @@ ResultCode Surface::loadBitmap(FILE *stream) {
     if (!imageBits)
         return RC_BITMAP_ALLOC_FAILED;
     imageBitsSize = pixelBytes;
-    // checkPixelPlace made sure the position fits the long that fseek takes.
+    // NOTE: Wine's msvcrt once failed a seek past the end of its buffer without a word, so the
+    // seek's result is checked; checkPixelPlace made sure the position fits the long that fseek
+    // takes, 32 bits on Windows.
     if (std::fseek(stream, start + long(fileHeader.bfOffBits), SEEK_SET) != 0 ||
         !readExactly(stream, imageBits, pixelBytes))
         return RC_BAD_IMAGE_DATA;

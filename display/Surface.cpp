@@ -87,9 +87,10 @@ constexpr int32_t LARGEST_SURFACE_SIDE = 16384;
 
 ResultCode Surface::create(uint32_t kind) {
     // The sides come from an image's header. A negative height (a top-down image) would wrap
-    // to some 4 billion rows; sides beyond LARGEST_SURFACE_SIDE overflow the 32-bit pitch and
-    // size a DirectDraw implementation computes (Wine then crashes in the first blit) or take it
-    // a minute to refuse.
+    // to some 4 billion rows.
+    // NOTE: Wine took about a minute to refuse a surface of some 4 billion rows, and crashed in
+    // the first blit of one 1.25 billion pixels wide (its 32-bit pitch and size overflow);
+    // refusing sides beyond LARGEST_SURFACE_SIDE first costs Windows nothing.
     if (!directDraw || width < 0 || height < 0 || width > LARGEST_SURFACE_SIDE ||
         height > LARGEST_SURFACE_SIDE)
         return RC_SURFACE_CREATE_FAILED;

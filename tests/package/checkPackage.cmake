@@ -2,8 +2,9 @@
 # folder named after the zip, holding exactly the packaged files, the programs built for
 # MACHINE (the PE machine field, 0x8664 or 0x14c), and the build's own data file. The sums file
 # SUMS must name the zip with its SHA-256, as sha256sum writes it.
+# RELEASE_DOC (docs/release.md) must name the same files in its table of the zip.
 #   cmake -DZIP=... -DSUMS=... -DUNPACK_DIR=... -DMACHINE=0x... -DDATA_FILE=... -DDEMO=...
-#         -DSCREEN_SAVER=... -DTOOL=... -P ...
+#         -DSCREEN_SAVER=... -DTOOL=... -DRELEASE_DOC=... -P ...
 # DEMO, SCREEN_SAVER, TOOL and DATA_FILE are what the zip is made from: a zip older than any of
 # them is left from an earlier build.
 set(EXPECTED_FILES LICENSE.txt README.txt Varev1.WAD Zorv2Demo.exe Zorv2Demo.scr wadtool.exe)
@@ -34,6 +35,15 @@ function(read_pe_header program machineResult timeResult)
     set(${machineResult} ${machine} PARENT_SCOPE)
     set(${timeResult} ${time} PARENT_SCOPE)
 endfunction()
+
+# The files the release page's table names: a row begins with the file's name in backquotes.
+file(READ ${RELEASE_DOC} release_page)
+string(REGEX MATCHALL "\n\\| `[^`]+` \\|" rows "${release_page}")
+list(TRANSFORM rows REPLACE "^\n\\| `([^`]+)` \\|$" "\\1")
+list(SORT rows)
+if(NOT rows STREQUAL EXPECTED_FILES)
+    message(FATAL_ERROR "${RELEASE_DOC}'s table of the zip names ${rows}, not ${EXPECTED_FILES}")
+endif()
 
 if(NOT EXISTS ${ZIP})
     message(FATAL_ERROR "${ZIP} is missing: build the package target "
