@@ -35,7 +35,7 @@ TEST_F(StartSceneTest, PlaysTheTuneBuildsTheWindowedDisplayAndSeedsTheStars) {
     EXPECT_TRUE(sceneCalls.quitCodes.empty());
 
     ASSERT_EQ(1u, ddraw.objects.size());
-    std::vector<DDrawCall> levels = ddraw.log.callsOf("SetCooperativeLevel");
+    DDrawCalls levels = ddraw.log.callsOf("SetCooperativeLevel");
     ASSERT_EQ(1u, levels.size());
     EXPECT_EQ(static_cast<DWORD>(DDSCL_NORMAL), levels[0].flags);
     EXPECT_EQ(TEST_WINDOW, levels[0].window);
@@ -68,7 +68,7 @@ TEST_F(StartSceneTest, LoadsTheThreeSpritesOntoKeyedSystemMemorySurfaces) {
     };
     const ExpectedSprite expected[] = {
         {ballSprite, 32, 32}, {starSprite, 8, 8}, {logoSprite, 200, 100}};
-    std::vector<DDrawCall> creations = spriteCreations(ddraw.latest());
+    DDrawCalls creations = spriteCreations(ddraw.latest());
     ASSERT_EQ(3u, creations.size());
     for (size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(::testing::Message() << "sprite " << i);
