@@ -152,6 +152,7 @@ TEST_F(StartSceneTest, LooksForTheDataFileInTheStartingFolderBesideTheProgramThe
     const Bytes copy = makeDemoDataFile(24, 8, 200, 100);
     Bytes damaged = copy;
     damaged[6] = 'X'; // "ZORHEAX"
+    const char *const HEADER = "File header invalid or corrupt!";
     const struct {
         const char *name;
         Bytes start, beside, copy;
@@ -162,16 +163,9 @@ TEST_F(StartSceneTest, LooksForTheDataFileInTheStartingFolderBesideTheProgramThe
         {"all three", start, beside, copy, COPY_RESOURCE, 32, nullptr},
         {"beside and the copy", {}, beside, copy, COPY_RESOURCE, 16, nullptr},
         {"the copy alone", {}, {}, copy, COPY_RESOURCE, 24, nullptr},
-        {"damaged in the starting folder", damaged, beside, copy, COPY_RESOURCE, 0,
-         "File header invalid or corrupt!"},
-        {"damaged beside the program",
-         {},
-         damaged,
-         copy,
-         COPY_RESOURCE,
-         0,
-         "File header invalid or corrupt!"},
-        {"a damaged copy", {}, {}, damaged, COPY_RESOURCE, 0, "File header invalid or corrupt!"},
+        {"damaged in the starting folder", damaged, beside, copy, COPY_RESOURCE, 0, HEADER},
+        {"damaged beside the program", {}, damaged, copy, COPY_RESOURCE, 0, HEADER},
+        {"a damaged copy", {}, {}, damaged, COPY_RESOURCE, 0, HEADER},
         {"beside the demo", {}, beside, copy, 0, 16, nullptr},
         {"nothing for the demo", {}, {}, copy, 0, 0, "File not found!"},
     };
