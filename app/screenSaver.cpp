@@ -9,6 +9,7 @@
 #include "app/screenSaverSettings.h"
 #include "app/windowClass.h"
 #include "platform/PlatformCalls.h"
+#include "resources/resourceIds.h"
 #include "scene/Scene.h"
 #include "scene/SceneHost.h"
 
@@ -35,6 +36,7 @@ SceneHost fullScreenHost(const RECT &pictureArea) {
     host.placesWindow = true;
     host.tuneCopyName = SCREEN_SAVER_TUNE_COPY;
     host.tuneIsOptional = true;
+    host.dataFileResource = IDR_DATA_FILE;
     host.pictureArea = pictureArea;
     return host;
 }
@@ -91,6 +93,7 @@ int runPreview(HINSTANCE instance, HWND host) {
     mainWindow = window;
     sceneHost.playsTune = false;
     sceneHost.placesWindow = true;
+    sceneHost.dataFileResource = IDR_DATA_FILE;
     if (!startScene()) {
         return 0;
     }

@@ -80,6 +80,13 @@ add_custom_command(OUTPUT ${ZORV2_DATA_FILE}
     COMMENT "Packing Varev1.WAD")
 add_custom_target(data_file ALL DEPENDS ${ZORV2_DATA_FILE})
 
+# The screen saver carries the same file as a resource, so its .scr runs wherever it is copied.
+add_dependencies(Zorv2DemoScreenSaver data_file)
+set_property(SOURCE resources/Zorv2DemoScreenSaver.rc APPEND PROPERTY OBJECT_DEPENDS
+    ${ZORV2_DATA_FILE})
+set_property(SOURCE resources/Zorv2DemoScreenSaver.rc APPEND PROPERTY INCLUDE_DIRECTORIES
+    ${CMAKE_BINARY_DIR}/demo)
+
 include(cmake/Packaging.cmake)
 
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)

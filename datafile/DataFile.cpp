@@ -103,16 +103,17 @@ bool namesEqualIgnoringCase(const char *a, const char *b, size_t limit) {
 DataFile::DataFile() : stream(nullptr), entriesPosition(), entryCount(0), entries(nullptr) {}
 
 ResultCode DataFile::open(const char *fileName) {
-    return readDirectory(fopen(fileName, "rb"));
+    return openStream(fopen(fileName, "rb"));
 }
 
 #ifdef _WIN32
 ResultCode DataFile::open(const wchar_t *fileName) {
-    return readDirectory(_wfopen(fileName, L"rb"));
+    return openStream(_wfopen(fileName, L"rb"));
 }
 #endif
 
-ResultCode DataFile::readDirectory(FILE *opened) {
+// Takes the opened file as the stream and reads its header, trailer and directory.
+ResultCode DataFile::openStream(FILE *opened) {
     stream = opened;
     if (stream == nullptr) {
         return RC_FILE_NOT_FOUND;

@@ -25,6 +25,9 @@ class DataFile {
     // The same for a path in wide characters, which reaches a folder named in any script.
     ResultCode open(const wchar_t *fileName);
 #endif
+    // The same for a stream opened elsewhere (null: none could be opened), which the DataFile
+    // then owns: the program's own copy of its data file is read with the same checks.
+    ResultCode openStream(FILE *opened);
     // The stream positioned at the entry, or null when no record has that name.
     FILE *find(const char *entryName);
     // The entry's size, or 0 when no record has that name. Never moves the stream.
@@ -37,9 +40,4 @@ class DataFile {
     fpos_t entriesPosition;
     uint32_t entryCount;
     DataFileEntry *entries;
-
-  private:
-    // Takes the opened file (null when it could not be opened) as the stream and reads its
-    // header, trailer and directory.
-    ResultCode readDirectory(FILE *opened);
 };

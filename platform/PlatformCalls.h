@@ -70,6 +70,12 @@ struct PlatformCalls {
     decltype(&::WaitForSingleObject) WaitForSingleObject;
     decltype(&::Sleep) Sleep;
     decltype(&::SetThreadExecutionState) SetThreadExecutionState;
+    // The program's own copy of its data file, and the temporary file it is read through.
+    decltype(&::FindResourceA) FindResourceA;
+    decltype(&::LoadResource) LoadResource;
+    decltype(&::LockResource) LockResource;
+    decltype(&::SizeofResource) SizeofResource;
+    decltype(&::GetTempFileNameW) GetTempFileNameW;
 
     // The screen saver: its preview's host window, the pointer, the settings dialog, and the
     // setting kept in the registry (USER32, ADVAPI32).

@@ -8,3 +8,6 @@
 #define IDS_SCREEN_SAVER_NAME 1
 #define IDD_SCREEN_SAVER_SETTINGS 201
 #define IDC_PLAY_TUNE 1001
+
+// The screen saver's own copy of the data file, which it reads when no folder holds one.
+#define IDR_DATA_FILE 301

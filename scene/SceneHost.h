@@ -16,6 +16,10 @@ struct SceneHost {
     // True: a tune that cannot be copied or played leaves the scene silent instead of stopping
     // it with a box.
     bool tuneIsOptional = false;
+    // The number of the program's RCDATA resource that holds its own copy of the data file, read
+    // when neither the starting folder nor the program's holds one; 0: none, a missing file is
+    // reported.
+    WORD dataFileResource = 0;
     // The part of the window's client area the picture is fitted into; empty: all of it.
     RECT pictureArea = {0, 0, 0, 0};
 };

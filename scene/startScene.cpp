@@ -6,6 +6,7 @@
 #include "display/Display.h"
 #include "music/MidiPlayer.h"
 #include "platform/PlatformCalls.h"
+#include "platform/programResource.h"
 #include "scene/Scene.h"
 #include "scene/SceneHost.h"
 #include "scene/starField.h"
@@ -34,16 +35,30 @@ std::wstring besideProgram(const wchar_t *fileName) {
     return path.substr(0, separator + 1) + fileName;
 }
 
+// The program's own copy of the data file, when its host has one, read with the same checks as a
+// file on disk.
+ResultCode openEmbeddedDataFile() {
+    FILE *stream = nullptr;
+    ResultCode result = sceneHost.dataFileResource == 0
+                            ? RC_FILE_NOT_FOUND
+                            : openProgramResource(sceneHost.dataFileResource, stream);
+    return result == RC_SUCCESS ? dataFile->openStream(stream) : result;
+}
+
 // Opens the data file from the folder the demo was started in; only when none is there, the one
-// beside the program, so a start from a shortcut or a prompt elsewhere finds it too. A file in
-// the starting folder is used even when it is damaged, and its failure is the one reported.
+// beside the program, so a start from a shortcut or a prompt elsewhere finds it too; only when
+// none is there either, the host's own copy. A file on disk is used even when it is damaged, and
+// its failure is the one reported: a user's own content comes before the copy.
 ResultCode openDataFile() {
     ResultCode result = dataFile->open(DATA_FILE_NAME);
     if (result != RC_FILE_NOT_FOUND) {
         return result;
     }
     std::wstring beside = besideProgram(DATA_FILE_NAME);
-    return beside.empty() ? result : dataFile->open(beside.c_str());
+    if (!beside.empty()) {
+        result = dataFile->open(beside.c_str());
+    }
+    return result == RC_FILE_NOT_FOUND ? openEmbeddedDataFile() : result;
 }
 
 // Copies the tune out of the data file, under the host's name for the copy, and starts it; the

@@ -98,7 +98,7 @@ TEST_F(BlitTo, ClipsEachBlitAndKeepsTheSourceRectangle) {
         SCOPED_TRACE(c.name);
         fake.log.clear();
         sprite.blitTo(c.x, c.y, 1, &back);
-        std::vector<DDrawCall> blits = fake.bltFastOnto(back.surface);
+        DDrawCalls blits = fake.bltFastOnto(back.surface);
         ASSERT_EQ(1u, blits.size());
         EXPECT_EQ(c.clippedX, blits[0].position.x);
         EXPECT_EQ(c.clippedY, blits[0].position.y);
@@ -113,7 +113,7 @@ TEST_F(BlitTo, ClipsEachBlitAndKeepsTheSourceRectangle) {
 TEST_F(BlitTo, FlagsFollowTheColourKeyChoice) {
     sprite.blitTo(0, 0, 1, &back);
     sprite.blitTo(0, 0, 0, &back);
-    std::vector<DDrawCall> blits = fake.bltFastOnto(back.surface);
+    DDrawCalls blits = fake.bltFastOnto(back.surface);
     ASSERT_EQ(2u, blits.size());
     EXPECT_EQ(0x11u, blits[0].flags);
     EXPECT_EQ(0x10u, blits[1].flags);

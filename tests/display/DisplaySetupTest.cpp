@@ -92,7 +92,7 @@ TEST_F(DisplaySetup, WindowedMakesEveryStepWithItsFlagsAndSizes) {
     const DDrawCall cooperation = fake.log.callsOf("SetCooperativeLevel")[0];
     EXPECT_EQ(window, cooperation.window);
     EXPECT_EQ(DWORD(DDSCL_NORMAL), cooperation.flags);
-    std::vector<DDrawCall> creates = fake.log.callsOf("CreateSurface");
+    DDrawCalls creates = fake.log.callsOf("CreateSurface");
     EXPECT_EQ(DWORD(sizeof(DDSURFACEDESC)), creates[0].structSize);
     EXPECT_EQ(1u, creates[0].flags);
     EXPECT_EQ(0x200u, creates[0].caps);

@@ -1,5 +1,27 @@
 #include "DDrawCallLog.h"
 
+#include <gtest/gtest.h>
+
+namespace {
+
+// What a call that was not made reads as: a fresh record each time, so no test sees another's.
+DDrawCall &missingCall(size_t index, size_t recorded) {
+    ADD_FAILURE() << "call " << index + 1 << " was not made: " << recorded << " recorded";
+    static DDrawCall none;
+    none = DDrawCall();
+    return none;
+}
+
+} // namespace
+
+const DDrawCall &DDrawCalls::operator[](size_t index) const {
+    return index < size() ? std::vector<DDrawCall>::operator[](index) : missingCall(index, size());
+}
+
+DDrawCall &DDrawCalls::operator[](size_t index) {
+    return index < size() ? std::vector<DDrawCall>::operator[](index) : missingCall(index, size());
+}
+
 DDrawCall platformCall(const char *method) {
     DDrawCall record;
     record.objectName = "platform";
@@ -38,8 +60,8 @@ std::vector<std::string> DDrawCallLog::methods(const void *object) const {
     return names;
 }
 
-std::vector<DDrawCall> DDrawCallLog::callsOf(const std::string &method, const void *object) const {
-    std::vector<DDrawCall> found;
+DDrawCalls DDrawCallLog::callsOf(const std::string &method, const void *object) const {
+    DDrawCalls found;
     for (const DDrawCall &call : calls)
         if (call.method == method && (!object || call.object == object))
             found.push_back(call);

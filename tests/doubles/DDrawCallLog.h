@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -62,6 +63,17 @@ struct DDrawCall {
     bool afterRelease = false; // the object's reference count had already reached zero
 };
 
+// A list of recorded calls. Taking a call past its end fails the running test and gives an empty
+// record instead of reading past the list, so a case that misses a call fails alone and the
+// cases after it still run and are reported.
+class DDrawCalls : public std::vector<DDrawCall> {
+  public:
+    DDrawCalls() = default;
+    DDrawCalls(std::vector<DDrawCall> calls) : std::vector<DDrawCall>(std::move(calls)) {}
+    const DDrawCall &operator[](size_t index) const;
+    DDrawCall &operator[](size_t index);
+};
+
 // A record of a call of a platform function (objectName "platform").
 DDrawCall platformCall(const char *method);
 
@@ -79,13 +91,13 @@ class DDrawCallLog {
     // The method names in call order, optionally only those of one object.
     std::vector<std::string> methods(const void *object = nullptr) const;
     // Every recorded call of method (on object, when given).
-    std::vector<DDrawCall> callsOf(const std::string &method, const void *object = nullptr) const;
+    DDrawCalls callsOf(const std::string &method, const void *object = nullptr) const;
     int count(const std::string &method, const void *object = nullptr) const;
     // Number of calls made on an object whose reference count had already reached zero.
     int callsAfterRelease() const;
     void clear() { calls.clear(); }
 
-    std::vector<DDrawCall> calls;
+    DDrawCalls calls;
 
   private:
     struct Failure {

@@ -70,6 +70,6 @@ FakeDirectDrawSurface *FakeDDraw::find(const IDirectDrawSurface *surface) const 
     return nullptr;
 }
 
-std::vector<DDrawCall> FakeDDraw::bltFastOnto(const IDirectDrawSurface *destination) const {
+DDrawCalls FakeDDraw::bltFastOnto(const IDirectDrawSurface *destination) const {
     return log.callsOf("BltFast", destination);
 }

@@ -46,7 +46,7 @@ class FakeDDraw {
     // The fake surface behind an interface pointer that any of the objects handed out.
     FakeDirectDrawSurface *find(const IDirectDrawSurface *surface) const;
     // The BltFast calls made onto destination, in order.
-    std::vector<DDrawCall> bltFastOnto(const IDirectDrawSurface *destination) const;
+    DDrawCalls bltFastOnto(const IDirectDrawSurface *destination) const;
 
     DDrawCallLog log;
     // Size of the primary surfaces (the screen) of the objects made from now on.

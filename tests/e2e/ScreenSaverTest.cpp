@@ -85,10 +85,15 @@ bool previewWindowIn(HWND host) {
     return false;
 }
 
+// The build's screen saver.
+std::string builtScreenSaver() {
+    return folderFromEnvironment("ZORV2_DEMO_DIR") + "\\Zorv2Demo.scr";
+}
+
 // Starts the screen saver with arguments, from a folder without the data file, as Windows does.
-void start(DemoProcess &process, const std::string &arguments) {
-    ASSERT_TRUE(process.startProgram(folderFromEnvironment("ZORV2_DEMO_DIR") + "\\Zorv2Demo.scr",
-                                     makeWorkFolder("ScreenSaver"), arguments));
+void start(DemoProcess &process, const std::string &arguments,
+           const std::string &program = builtScreenSaver()) {
+    ASSERT_TRUE(process.startProgram(program, makeWorkFolder("ScreenSaver"), arguments));
 }
 
 void expectExitWithZero(DemoProcess &process) {
@@ -217,6 +222,40 @@ TEST_F(ScreenSaver, SettingsKeepTheTuneChoiceAndTheNextRunPlaysItUntilAKey) {
     EXPECT_TRUE(heldOpen(tuneCopy())) << "the tune's copy " << tuneCopy() << " was not opened";
     pressKey(window, VK_SPACE);
     expectExitWithZero(run);
+}
+
+// Copied alone, as into Windows' system folder: each start works from the data inside it.
+TEST_F(ScreenSaver, CopiedAloneRunsShowsItsPreviewAndSettingsFromTheDataInsideIt) {
+    const std::string program = makeWorkFolder("ScreenSaverAlone") + "\\Zorv2Demo.scr";
+    ASSERT_TRUE(CopyFileA(builtScreenSaver().c_str(), program.c_str(), FALSE));
+    setTuneSetting(1);
+    DemoProcess run;
+    start(run, "/s", program);
+    HWND window = run.waitForWindowTitled(TITLE, TIMEOUT_MS);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(pictureRunsIn(PICTURE));
+    EXPECT_TRUE(heldOpen(tuneCopy())) << "no tune from the data inside it";
+    EXPECT_EQ(countWindowsTitled(run.processId(), "Error!"), 0);
+    pressKey(window, VK_SPACE);
+    expectExitWithZero(run);
+
+    HWND host = createProbe();
+    pumpMessages(500);
+    DemoProcess preview;
+    start(preview, "/p " + std::to_string(reinterpret_cast<uintptr_t>(host)), program);
+    ASSERT_TRUE(previewWindowIn(host));
+    if (showsChildrenOfOtherPrograms()) {
+        EXPECT_TRUE(pictureRunsIn({100, 100, 420, 340})) << "the preview draws nothing";
+    }
+    DestroyWindow(host);
+    expectExitWithZero(preview);
+
+    DemoProcess settings;
+    start(settings, "/c", program);
+    HWND dialog = settings.waitForWindowTitled("Zorv2 Demo screen saver", TIMEOUT_MS);
+    ASSERT_NE(dialog, nullptr) << "no settings";
+    SendMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    expectExitWithZero(settings);
 }
 
 TEST_F(ScreenSaver, BesideTheDemoPlayingItsTunePlaysItsOwnWithoutABoxAndLeavesTheDemoRunning) {

@@ -54,8 +54,9 @@ const FailureCase failures[] = {
     {"BadHeader", withHeaderNotEndedByNul, "File header invalid or corrupt!"},
     {"BadDirectory", withTrailerPointingAway, "Data file directory missing or corrupt!"},
     // The box takes the activation from the screen saver's window, which must not end it.
-    {"ScreenSaverNoDataFile", nullptr, "File not found!", "Zorv2Demo.scr", "/s",
-     "Zorv2 Demo screen saver"},
+    // A damaged file comes before the screen saver's own copy, and keeps its box.
+    {"ScreenSaverBadHeader", withHeaderNotEndedByNul, "File header invalid or corrupt!",
+     "Zorv2Demo.scr", "/s", "Zorv2 Demo screen saver"},
 };
 
 class StartupFailure : public ::testing::TestWithParam<FailureCase> {};

@@ -45,7 +45,7 @@ TEST_F(FrameCounterDrawTest, WritesTheRateWithAtLeastTwoDigits) {
         FrameCounter counter = {};
         counter.rate = c.rate;
         counter.draw(0, 0, 0xFFFFFF, &target);
-        std::vector<DDrawCall> texts = log.callsOf("TextOutA");
+        DDrawCalls texts = log.callsOf("TextOutA");
         ASSERT_EQ(1u, texts.size());
         EXPECT_EQ(c.text, texts[0].text);
         EXPECT_EQ(static_cast<int>(std::strlen(c.text)), texts[0].textLength)
@@ -61,7 +61,7 @@ TEST_F(FrameCounterDrawTest, DrawsTransparentTextInTheColourAtThePositionOnTheHe
     EXPECT_EQ(
         (std::vector<std::string>{"GetDC", "SetBkMode", "SetTextColor", "TextOutA", "ReleaseDC"}),
         log.methods());
-    std::vector<DDrawCall> texts = log.callsOf("TextOutA");
+    DDrawCalls texts = log.callsOf("TextOutA");
     ASSERT_EQ(1u, texts.size());
     EXPECT_EQ(backSurface.dc, texts[0].dc);
     EXPECT_EQ(7, texts[0].position.x);

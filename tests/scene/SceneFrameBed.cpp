@@ -59,8 +59,8 @@ SceneFrameBed::~SceneFrameBed() {
     resetSceneState();
 }
 
-std::vector<DDrawCall> SceneFrameBed::blitsFrom(const FakeDirectDrawSurface &sprite) const {
-    std::vector<DDrawCall> blits;
+DDrawCalls SceneFrameBed::blitsFrom(const FakeDirectDrawSurface &sprite) const {
+    DDrawCalls blits;
     for (const DDrawCall &call : log.callsOf("BltFast", &backSurface)) {
         if (call.source == &sprite) {
             blits.push_back(call);

@@ -20,7 +20,7 @@ class SceneFrameBed {
     SceneFrameBed &operator=(const SceneFrameBed &) = delete;
 
     // The fast blits from sprite onto the back buffer since the log was last cleared.
-    std::vector<DDrawCall> blitsFrom(const FakeDirectDrawSurface &sprite) const;
+    DDrawCalls blitsFrom(const FakeDirectDrawSurface &sprite) const;
 
     DDrawCallLog log;
     FakeGdi gdi;

@@ -76,8 +76,8 @@ void SceneStartBed::startWorkingScene() {
     ASSERT_TRUE(sceneCalls.messageBoxes.empty());
 }
 
-std::vector<DDrawCall> SceneStartBed::spriteCreations(const FakeDirectDraw *object) const {
-    std::vector<DDrawCall> creations;
+DDrawCalls SceneStartBed::spriteCreations(const FakeDirectDraw *object) const {
+    DDrawCalls creations;
     for (const DDrawCall &call : ddraw.log.callsOf("CreateSurface")) {
         bool onObject = call.object == object || call.object == &object->second;
         if (onObject && call.caps == (DDSCAPS_OFFSCREENPLAIN | DDSCAPS_SYSTEMMEMORY)) {

@@ -23,7 +23,7 @@ class SceneStartBed : public ::testing::Test {
     // Writes a working demo's data file, starts the scene and expects it to succeed.
     void startWorkingScene();
     // The CreateSurface calls for sprites (system memory) on the given DirectDraw object.
-    std::vector<DDrawCall> spriteCreations(const FakeDirectDraw *object) const;
+    DDrawCalls spriteCreations(const FakeDirectDraw *object) const;
 
     ScenePlatform scenePlatform;
     FakeDDraw ddraw;

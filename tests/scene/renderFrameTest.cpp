@@ -39,7 +39,7 @@ TEST_F(RenderFrameTest, FirstTwoFramesDrawBallsFromTheirStartValues) {
     SceneFrameBed bed(BALL_SIZE, STAR_SIZE, LOGO_WIDTH, LOGO_HEIGHT);
     drawOneFrame(bed);
 
-    std::vector<DDrawCall> balls = bed.blitsFrom(bed.ballSurface);
+    DDrawCalls balls = bed.blitsFrom(bed.ballSurface);
     ASSERT_EQ(3u, balls.size());
     expectDrawnAt(balls[0], 0, 0);
     expectDrawnAt(balls[1], 498, 298);
@@ -65,7 +65,7 @@ TEST_F(RenderFrameTest, EveryStarFallsThreePixelsFromItsSeededPlace) {
     std::copy(stars, stars + STAR_COUNT, seeded);
     drawOneFrame(bed);
 
-    std::vector<DDrawCall> drawn = bed.blitsFrom(bed.starSurface);
+    DDrawCalls drawn = bed.blitsFrom(bed.starSurface);
     ASSERT_EQ(static_cast<size_t>(STAR_COUNT), drawn.size());
     expectDrawnAt(drawn[0], 41, 230);
     expectDrawnAt(drawn[13], 141, 479);
@@ -81,7 +81,7 @@ TEST_F(RenderFrameTest, StarPastTheBottomRestartsAtTheTop) {
     drawOneFrame(bed);
     drawOneFrame(bed);
     // The fourteenth star, seeded at 476, was at 479 and would be at 482.
-    std::vector<DDrawCall> drawn = bed.blitsFrom(bed.starSurface);
+    DDrawCalls drawn = bed.blitsFrom(bed.starSurface);
     ASSERT_EQ(static_cast<size_t>(STAR_COUNT), drawn.size());
     expectDrawnAt(drawn[13], 141, 0);
     EXPECT_EQ(0, stars[13].y);
@@ -95,7 +95,7 @@ TEST_F(RenderFrameTest, StarCycleIs161FramesAfterItsFirstRestart) {
         drawOneFrame(bed);
         ASSERT_EQ(3 * frame, stars[0].y) << "frame " << frame;
     }
-    std::vector<DDrawCall> drawn = bed.blitsFrom(bed.starSurface);
+    DDrawCalls drawn = bed.blitsFrom(bed.starSurface);
     ASSERT_FALSE(drawn.empty());
     EXPECT_EQ(480, drawn[0].position.y);
     EXPECT_EQ(drawn[0].sourceRect.top, drawn[0].sourceRect.bottom) << "nothing of it shows";
@@ -118,7 +118,7 @@ TEST_F(RenderFrameTest, LogoIsCentredOnTheMiddleRowRoundingTowardZero) {
         SceneFrameBed bed(BALL_SIZE, STAR_SIZE, LOGO_WIDTH, c.height);
         logoX = 300;
         drawOneFrame(bed);
-        std::vector<DDrawCall> logo = bed.blitsFrom(bed.logoSurface);
+        DDrawCalls logo = bed.blitsFrom(bed.logoSurface);
         ASSERT_EQ(1u, logo.size());
         if (c.y >= 0) {
             EXPECT_EQ(c.y, logo[0].position.y);
@@ -146,7 +146,7 @@ TEST_F(RenderFrameTest, LogoPassTakes641PlusItsWidthFrames) {
             int32_t expectedX = 641 - frame;
             ASSERT_EQ(expectedX, logoX) << "before frame " << frame;
             drawOneFrame(bed);
-            std::vector<DDrawCall> logo = bed.blitsFrom(bed.logoSurface);
+            DDrawCalls logo = bed.blitsFrom(bed.logoSurface);
             ASSERT_EQ(1u, logo.size());
             ASSERT_EQ(expectedX, drawnAt(logo[0]).x) << "frame " << frame;
             ASSERT_EQ(240 - LOGO_HEIGHT / 2, logo[0].position.y) << "frame " << frame;
@@ -196,7 +196,7 @@ TEST_F(RenderFrameTest, BallsTurnAtTheEdgesInTheOrderOfTheTests) {
         EXPECT_EQ(c.y + c.dy, ballY[1]);
         EXPECT_EQ(c.expectedDX, ballDX[1]);
         EXPECT_EQ(c.expectedDY, ballDY[1]);
-        std::vector<DDrawCall> balls = bed.blitsFrom(bed.ballSurface);
+        DDrawCalls balls = bed.blitsFrom(bed.ballSurface);
         ASSERT_EQ(3u, balls.size());
         expectDrawnAt(balls[1], c.x + c.dx, c.y + c.dy);
     }
@@ -221,7 +221,7 @@ TEST_F(RenderFrameTest, DrawsInLayersAndPresentsLast) {
     SceneFrameBed bed(BALL_SIZE, STAR_SIZE, LOGO_WIDTH, LOGO_HEIGHT);
     drawOneFrame(bed);
 
-    std::vector<DDrawCall> onBack;
+    DDrawCalls onBack;
     for (const DDrawCall &call : bed.log.calls) {
         if (call.object == &bed.backSurface) {
             onBack.push_back(call);
@@ -257,7 +257,7 @@ TEST_F(RenderFrameTest, WritesTheFrameRateInWhiteAtTheTopLeftCorner) {
     SceneFrameBed bed(BALL_SIZE, STAR_SIZE, LOGO_WIDTH, LOGO_HEIGHT);
     sceneCalls.now = 5000;
     drawOneFrame(bed);
-    std::vector<DDrawCall> texts = bed.log.callsOf("TextOutA");
+    DDrawCalls texts = bed.log.callsOf("TextOutA");
     ASSERT_EQ(1u, texts.size());
     EXPECT_EQ("Frame Rate = 00", texts[0].text);
     EXPECT_EQ(0, texts[0].position.x);
@@ -277,7 +277,7 @@ TEST_F(RenderFrameTest, CountsOneFrameEachAndShowsTheRateAfterASecond) {
     EXPECT_EQ(60u, frameCounter.frameCount);
     EXPECT_EQ(59u * 1000u / (59u * 17u), frameCounter.rate);
     drawOneFrame(bed);
-    std::vector<DDrawCall> texts = bed.log.callsOf("TextOutA");
+    DDrawCalls texts = bed.log.callsOf("TextOutA");
     ASSERT_EQ(1u, texts.size());
     EXPECT_EQ("Frame Rate = 58", texts[0].text);
 }

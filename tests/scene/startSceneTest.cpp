@@ -35,7 +35,7 @@ TEST_F(StartSceneTest, PlaysTheTuneBuildsTheWindowedDisplayAndSeedsTheStars) {
     EXPECT_TRUE(sceneCalls.quitCodes.empty());
 
     ASSERT_EQ(1u, ddraw.objects.size());
-    std::vector<DDrawCall> levels = ddraw.log.callsOf("SetCooperativeLevel");
+    DDrawCalls levels = ddraw.log.callsOf("SetCooperativeLevel");
     ASSERT_EQ(1u, levels.size());
     EXPECT_EQ(static_cast<DWORD>(DDSCL_NORMAL), levels[0].flags);
     EXPECT_EQ(TEST_WINDOW, levels[0].window);
@@ -68,7 +68,7 @@ TEST_F(StartSceneTest, LoadsTheThreeSpritesOntoKeyedSystemMemorySurfaces) {
     };
     const ExpectedSprite expected[] = {
         {ballSprite, 32, 32}, {starSprite, 8, 8}, {logoSprite, 200, 100}};
-    std::vector<DDrawCall> creations = spriteCreations(ddraw.latest());
+    DDrawCalls creations = spriteCreations(ddraw.latest());
     ASSERT_EQ(3u, creations.size());
     for (size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(::testing::Message() << "sprite " << i);
@@ -125,13 +125,79 @@ TEST_F(StartSceneTest, TheScreenSaversHostingRunsOnSilentlyWhenTheTuneFails) {
     EXPECT_TRUE(sceneCalls.messageBoxes.empty());
 }
 
-// Started from another folder: the data file beside the program is the one used.
-TEST_F(StartSceneTest, WithoutADataFileInTheStartingFolderUsesTheOneBesideTheProgram) {
-    ASSERT_TRUE(writeFile(DATA_FILE_BESIDE_PROGRAM, makeDemoDataFile(32, 8, 200, 100)));
-    EXPECT_TRUE(startScene());
-    EXPECT_TRUE(sceneCalls.messageBoxes.empty());
-    EXPECT_EQ(demoTune(), readFile<Bytes>(TUNE_COPY_PATH));
-    EXPECT_EQ(41, stars[0].x);
+// The program's own copy of the data file, as the resource calls give it; empty: none.
+constexpr WORD COPY_RESOURCE = 7;
+Bytes programsCopy;
+const HRSRC COPY_FOUND = reinterpret_cast<HRSRC>(static_cast<INT_PTR>(0xC0B));
+HRSRC WINAPI findCopy(HMODULE module, LPCSTR name, LPCSTR type) {
+    bool asked = module == nullptr && name == MAKEINTRESOURCEA(COPY_RESOURCE) && type == RT_RCDATA;
+    return asked && !programsCopy.empty() ? COPY_FOUND : nullptr;
+}
+HGLOBAL WINAPI loadCopy(HMODULE, HRSRC found) {
+    return found == COPY_FOUND ? static_cast<HGLOBAL>(programsCopy.data()) : nullptr;
+}
+LPVOID WINAPI lockCopy(HGLOBAL loaded) {
+    return loaded;
+}
+DWORD WINAPI sizeOfCopy(HMODULE, HRSRC) {
+    return static_cast<DWORD>(programsCopy.size());
+}
+
+// Where the data file is looked for: the starting folder, the program's, then the host's own
+// copy. Only a missing file moves on; a damaged one, wherever it is, gives its box. The three
+// places hold balls of three sizes, so the sprite tells which was read.
+TEST_F(StartSceneTest, LooksForTheDataFileInTheStartingFolderBesideTheProgramThenInItsOwnCopy) {
+    const Bytes start = makeDemoDataFile(32, 8, 200, 100);
+    const Bytes beside = makeDemoDataFile(16, 8, 200, 100);
+    const Bytes copy = makeDemoDataFile(24, 8, 200, 100);
+    Bytes damaged = copy;
+    damaged[6] = 'X'; // "ZORHEAX"
+    const char *const HEADER = "File header invalid or corrupt!";
+    const struct {
+        const char *name;
+        Bytes start, beside, copy;
+        WORD resource; // the host's: 0 for the demo, which has no copy
+        LONG ballWidth;
+        const char *box; // null for none
+    } rows[] = {
+        {"all three", start, beside, copy, COPY_RESOURCE, 32, nullptr},
+        {"beside and the copy", {}, beside, copy, COPY_RESOURCE, 16, nullptr},
+        {"the copy alone", {}, {}, copy, COPY_RESOURCE, 24, nullptr},
+        {"damaged in the starting folder", damaged, beside, copy, COPY_RESOURCE, 0, HEADER},
+        {"damaged beside the program", {}, damaged, copy, COPY_RESOURCE, 0, HEADER},
+        {"a damaged copy", {}, {}, damaged, COPY_RESOURCE, 0, HEADER},
+        {"beside the demo", {}, beside, copy, 0, 16, nullptr},
+        {"nothing for the demo", {}, {}, copy, 0, 0, "File not found!"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        SceneStartBed::TearDown();
+        SceneStartBed::SetUp();
+        sceneCalls.messageBoxes.clear();
+        PlatformOverride table;
+        table.set(&PlatformCalls::FindResourceA, findCopy);
+        table.set(&PlatformCalls::LoadResource, loadCopy);
+        table.set(&PlatformCalls::LockResource, lockCopy);
+        table.set(&PlatformCalls::SizeofResource, sizeOfCopy);
+        if (!row.start.empty()) {
+            writeDataFile(row.start);
+        }
+        if (!row.beside.empty()) {
+            ASSERT_TRUE(writeFile(DATA_FILE_BESIDE_PROGRAM, row.beside));
+        }
+        programsCopy = row.copy;
+        sceneHost.dataFileResource = row.resource;
+
+        EXPECT_EQ(startScene(), row.box == nullptr);
+        if (row.box != nullptr) {
+            expectOneErrorBox(row.box);
+            continue;
+        }
+        EXPECT_TRUE(sceneCalls.messageBoxes.empty());
+        ASSERT_NE(nullptr, ballSprite);
+        EXPECT_EQ(row.ballWidth, ballSprite->width);
+        EXPECT_EQ(demoTune(), readFile<Bytes>(TUNE_COPY_PATH)) << "the tune comes from it too";
+    }
 }
 
 enum class Fault {

@@ -16,9 +16,9 @@ namespace {
 class ToggleDisplayModeTest : public SceneStartBed {
   protected:
     // The set-up calls of the nth DirectDraw object (0 = the start-up's).
-    std::vector<DDrawCall> callsOn(size_t n, const std::string &method) const {
+    DDrawCalls callsOn(size_t n, const std::string &method) const {
         const FakeDirectDraw *object = ddraw.objects.at(n).get();
-        std::vector<DDrawCall> calls = ddraw.log.callsOf(method, object);
+        DDrawCalls calls = ddraw.log.callsOf(method, object);
         for (const DDrawCall &call : ddraw.log.callsOf(method, &object->second)) {
             calls.push_back(call);
         }
@@ -40,10 +40,10 @@ TEST_F(ToggleDisplayModeTest, AlternatesFullScreenAndWindowedSetUps) {
         toggleDisplayMode();
         EXPECT_EQ(expectedNext[toggle - 1], fullScreenNext);
         ASSERT_EQ(static_cast<size_t>(toggle + 1), ddraw.objects.size());
-        std::vector<DDrawCall> levels = callsOn(toggle, "SetCooperativeLevel");
+        DDrawCalls levels = callsOn(toggle, "SetCooperativeLevel");
         ASSERT_EQ(1u, levels.size());
         EXPECT_EQ(TEST_WINDOW, levels[0].window);
-        std::vector<DDrawCall> modes = callsOn(toggle, "SetDisplayMode");
+        DDrawCalls modes = callsOn(toggle, "SetDisplayMode");
         bool fullScreen = toggle % 2 == 1;
         if (fullScreen) {
             EXPECT_EQ(FULL_SCREEN_LEVEL, levels[0].flags);
@@ -290,7 +290,7 @@ TEST_F(ToggleDisplayModeTest, ReloadsEverySpriteOntoTheNewDisplay) {
     int imagesDrawn = ddraw.log.count("StretchDIBits");
     toggleDisplayMode();
 
-    std::vector<DDrawCall> creations = spriteCreations(ddraw.latest());
+    DDrawCalls creations = spriteCreations(ddraw.latest());
     ASSERT_EQ(3u, creations.size());
     const Surface *sprites[] = {ballSprite, starSprite, logoSprite};
     for (size_t i = 0; i < 3; ++i) {
@@ -389,7 +389,7 @@ TEST_F(ToggleDisplayModeTest, FrameAfterAToggleGoesOnInTheNewDisplay) {
     renderFrame();
 
     IDirectDrawSurface *back = currentDisplay->backBuffer->surface;
-    std::vector<DDrawCall> blits = ddraw.bltFastOnto(back);
+    DDrawCalls blits = ddraw.bltFastOnto(back);
     ASSERT_EQ(64u, blits.size());
     EXPECT_EQ(ballSprite->surface, blits[60].source);
     EXPECT_EQ(6, blits[60].position.x) << "ball 0 drawn at (0,0), (2,2), (4,4), then (6,6)";
