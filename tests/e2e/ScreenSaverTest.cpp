@@ -147,6 +147,26 @@ class ScreenSaver : public ::testing::Test {
     DemoProcess saver;
 };
 
+// The preview of program inside a probe window: it draws the scene there where Wine can show it,
+// and ends with its host. Where Wine cannot show it, the case is reported skipped.
+void previewDrawsInsideItsHostUntilTheHostGoes(DemoProcess &preview, const std::string &program) {
+    HWND host = createProbe();
+    pumpMessages(500); // the host paints itself first, as a settings dialog does
+    start(preview, "/p " + std::to_string(reinterpret_cast<uintptr_t>(host)), program);
+    ASSERT_TRUE(previewWindowIn(host));
+    const bool seen = showsChildrenOfOtherPrograms();
+    if (seen) {
+        EXPECT_TRUE(pictureRunsIn({100, 100, 420, 340}))
+            << "the preview does not draw the scene in its host";
+    }
+    DestroyWindow(host);
+    expectExitWithZero(preview);
+    if (!seen) {
+        GTEST_SKIP() << "Wine " << wineVersion() << " shows nothing drawn in a child of another "
+                     << "program's window; checked only that the preview ended with its host";
+    }
+}
+
 TEST_F(ScreenSaver, CoversTheScreenSilentlyWithThePictureCentredAndEndsOnARealMouseMove) {
     start(saver, "/s");
     HWND window = saver.waitForWindowTitled(TITLE, TIMEOUT_MS);
@@ -177,21 +197,7 @@ TEST_F(ScreenSaver, CoversTheScreenSilentlyWithThePictureCentredAndEndsOnARealMo
 }
 
 TEST_F(ScreenSaver, PreviewDrawsInsideItsHostUntilTheHostGoes) {
-    HWND host = createProbe();
-    RECT client = {100, 100, 420, 340};
-    pumpMessages(500); // the host paints itself first, as a settings dialog does
-    start(saver, "/p " + std::to_string(reinterpret_cast<uintptr_t>(host)));
-    ASSERT_TRUE(previewWindowIn(host));
-    const bool seen = showsChildrenOfOtherPrograms();
-    if (seen) {
-        EXPECT_TRUE(pictureRunsIn(client)) << "the preview does not draw the scene in its host";
-    }
-    DestroyWindow(host);
-    expectExitWithZero(saver);
-    if (!seen) {
-        GTEST_SKIP() << "Wine " << wineVersion() << " shows nothing drawn in a child of another "
-                     << "program's window; checked only that the preview ended with its host";
-    }
+    previewDrawsInsideItsHostUntilTheHostGoes(saver, builtScreenSaver());
 }
 
 TEST_F(ScreenSaver, SettingsKeepTheTuneChoiceAndTheNextRunPlaysItUntilAKey) {
@@ -239,23 +245,15 @@ TEST_F(ScreenSaver, CopiedAloneRunsShowsItsPreviewAndSettingsFromTheDataInsideIt
     pressKey(window, VK_SPACE);
     expectExitWithZero(run);
 
-    HWND host = createProbe();
-    pumpMessages(500);
-    DemoProcess preview;
-    start(preview, "/p " + std::to_string(reinterpret_cast<uintptr_t>(host)), program);
-    ASSERT_TRUE(previewWindowIn(host));
-    if (showsChildrenOfOtherPrograms()) {
-        EXPECT_TRUE(pictureRunsIn({100, 100, 420, 340})) << "the preview draws nothing";
-    }
-    DestroyWindow(host);
-    expectExitWithZero(preview);
-
     DemoProcess settings;
     start(settings, "/c", program);
     HWND dialog = settings.waitForWindowTitled("Zorv2 Demo screen saver", TIMEOUT_MS);
     ASSERT_NE(dialog, nullptr) << "no settings";
     SendMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
     expectExitWithZero(settings);
+
+    DemoProcess preview;
+    previewDrawsInsideItsHostUntilTheHostGoes(preview, program);
 }
 
 TEST_F(ScreenSaver, BesideTheDemoPlayingItsTunePlaysItsOwnWithoutABoxAndLeavesTheDemoRunning) {
