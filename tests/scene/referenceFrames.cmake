@@ -20,3 +20,13 @@ add_dependencies(scene_tests reference_frames)
 set_property(TEST scene APPEND PROPERTY ENVIRONMENT
     "ZORV2_REFERENCE_FRAMES=${ZORV2_REFERENCE_FRAMES}"
     "ZORV2_DRAWN_FRAMES=${CMAKE_CURRENT_BINARY_DIR}/reference-frames-drawn")
+# The same frames on a 16-bit desktop, an Xvfb screen of its own at that depth.
+add_test(NAME scene_16bpp
+    COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-run --xvfb ${CMAKE_SOURCE_DIR}/cmake/wine-run
+        ${ZORV2_WINEPREFIX} $<TARGET_FILE:scene_tests> --gtest_filter=ReferenceFrames.*)
+get_test_property(scene ENVIRONMENT scene_environment)
+set_tests_properties(scene_16bpp PROPERTIES
+    FIXTURES_REQUIRED wine_prefix
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    ENVIRONMENT "${scene_environment};ZORV2_WINE_DEPTH=16"
+    FAIL_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
