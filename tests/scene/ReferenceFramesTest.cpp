@@ -59,6 +59,23 @@ DWORD WINAPI fixedPaceClock() {
 constexpr uint32_t DIM_MASK = 0x3F3F3F;
 constexpr uint32_t DIFFERENT = 0xFF00FF;
 
+// NOTE: Wine's 2D path names its display adapter so; its OpenGL path names a card it guesses from
+// OpenGL's renderer. Where it cannot load OpenGL, Wine draws on the 2D path unasked.
+constexpr const char *WINE_2D_PATH_ADAPTER = "WineD3D DirectDraw Emulation";
+
+// The display adapter's description as DirectDraw gives it.
+std::string adapterDescription() {
+    IDirectDraw4 *directDraw4 = nullptr;
+    if (directDraw->QueryInterface(IID_IDirectDraw4, reinterpret_cast<void **>(&directDraw4)) !=
+        DD_OK) {
+        return "";
+    }
+    DDDEVICEIDENTIFIER identifier = {};
+    HRESULT identified = directDraw4->GetDeviceIdentifier(&identifier, 0);
+    directDraw4->Release();
+    return identified == DD_OK ? identifier.szDescription : "";
+}
+
 LRESULT CALLBACK plainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -180,6 +197,14 @@ class ReferenceFrames : public ::testing::Test {
         int32_t depth = environment("ZORV2_WINE_DEPTH") == "16" ? 16 : 32;
         ASSERT_EQ(depth, ScreenBitsPerPixel) << "the desktop's bits a pixel";
         depthFolder = std::to_string(depth) + "bpp";
+        // Wine's path, as cmake/wine-run chose it: no3d (2D) or default (OpenGL).
+        std::string renderer = environment("ZORV2_WINE_RENDERER");
+        if (!renderer.empty()) {
+            std::string adapter = adapterDescription();
+            ASSERT_EQ(renderer == "no3d", adapter == WINE_2D_PATH_ADAPTER)
+                << "asked for ZORV2_WINE_RENDERER=" << renderer << ", drawn by the adapter \""
+                << adapter << "\"";
+        }
     }
 
     void TearDown() override {
