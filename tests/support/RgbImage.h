@@ -57,8 +57,8 @@ inline bool writeRgbBmp(const std::string &path, const RgbImage &image) {
     return writeFile(path, bytes);
 }
 
-// Reads an uncompressed 24-bit BMP, bottom-up or top-down; false, with image empty, when the file
-// is missing or of another form.
+// Reads an uncompressed, bottom-up 24-bit BMP; false, with image empty, when the file is missing
+// or of another form.
 inline bool readRgbBmp(const std::string &path, RgbImage &image) {
     image = RgbImage{};
     Bytes bytes = readFile<Bytes>(path);
@@ -68,8 +68,7 @@ inline bool readRgbBmp(const std::string &path, RgbImage &image) {
         return false;
     }
     int32_t width = static_cast<int32_t>(littleEndianAt(bytes, RGB_BMP_WIDTH_AT));
-    int32_t storedHeight = static_cast<int32_t>(littleEndianAt(bytes, RGB_BMP_HEIGHT_AT));
-    int32_t height = storedHeight < 0 ? -storedHeight : storedHeight;
+    int32_t height = static_cast<int32_t>(littleEndianAt(bytes, RGB_BMP_HEIGHT_AT));
     uint32_t offBits = littleEndianAt(bytes, 10);
     uint64_t rowBytes = rgbBmpRowBytes(width);
     if (width <= 0 || height <= 0 || offBits + rowBytes * uint64_t(height) > bytes.size()) {
@@ -79,8 +78,7 @@ inline bool readRgbBmp(const std::string &path, RgbImage &image) {
     image.height = height;
     image.pixels.resize(size_t(width) * size_t(height));
     for (int32_t y = 0; y < height; ++y) {
-        int32_t row = storedHeight < 0 ? y : height - 1 - y;
-        size_t at = offBits + size_t(row) * rowBytes;
+        size_t at = offBits + size_t(height - 1 - y) * rowBytes;
         for (int32_t x = 0; x < width; ++x, at += 3) {
             image.pixels[size_t(y) * size_t(width) + size_t(x)] = littleEndianAt(bytes, at, 3);
         }
