@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "DemoProcess.h"
 #include "DisplayMode.h"
@@ -89,6 +90,10 @@ TEST(FullScreenToggle, SwitchesToFullScreenAndBackCentred) {
         GTEST_SKIP() << "needs a Wine virtual desktop, where display modes can change";
     }
     DEVMODEA desktop = currentMode();
+    // Run on a 16-bit screen (cmake/wine-run), the desktop must be one.
+    if (const char *depth = std::getenv("ZORV2_WINE_DEPTH")) {
+        ASSERT_EQ(desktop.dmBitsPerPel, std::string(depth) == "16" ? 16u : 32u);
+    }
     DemoProcess demo;
     HWND window = startDemo(demo);
     ASSERT_NE(window, nullptr);
